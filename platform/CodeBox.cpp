@@ -1,0 +1,144 @@
+#include "CodeBox.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QTextBlock>
+
+#include "VbsHighlighter.h"
+
+class LineNumberGutter : public QWidget {
+public:
+    explicit LineNumberGutter(CodeBox* box) : QWidget(box), box_(box) {}
+    QSize sizeHint() const override { return {box_->gutterWidth(), 0}; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override { box_->paintGutter(e); }
+
+private:
+    CodeBox* box_;
+};
+
+CodeBox::CodeBox(QWidget* parent) : QPlainTextEdit(parent), gutter_(new LineNumberGutter(this)) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(false);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!quiet_) emit changed();
+    });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { updateGutterWidth(); });
+    connect(this, &QPlainTextEdit::updateRequest, this,
+            [this](const QRect& r, int dy) { updateGutter(r, dy); });
+    updateGutterWidth();
+    setHighlighting(true);
+}
+
+QString CodeBox::toDocumentText(const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
+
+QString CodeBox::Text() const {
+    QString t = toPlainText();
+    t.replace(u'\n', QStringLiteral("\r\n"));
+    return t;
+}
+
+void CodeBox::setText(const QString& text) {
+    quiet_ = true;
+    setPlainText(toDocumentText(text));
+    quiet_ = false;
+    emit changed();
+}
+
+qsizetype CodeBox::fromDocumentPosition(qsizetype docPosition) const {
+    const QTextBlock b = document()->findBlock(int(docPosition));
+    return docPosition + (b.isValid() ? b.blockNumber() : 0);
+}
+
+qsizetype CodeBox::toDocumentPosition(qsizetype crlfPosition) const {
+    if (crlfPosition <= 0) return 0;
+    qsizetype remaining = crlfPosition;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        const qsizetype len = b.length() - 1;  // without the separator
+        if (remaining <= len) return b.position() + remaining;
+        remaining -= len;
+        if (!b.next().isValid()) return b.position() + len;
+        // A position between CR and LF falls before the break.
+        if (remaining < 2) return b.position() + len;
+        remaining -= 2;
+    }
+    return document()->characterCount() - 1;
+}
+
+qsizetype CodeBox::CaretPosition() const { return fromDocumentPosition(textCursor().position()); }
+
+void CodeBox::setCaretPosition(qsizetype position) {
+    QTextCursor c = textCursor();
+    c.setPosition(int(toDocumentPosition(position)));
+    setTextCursor(c);
+}
+
+void CodeBox::insertAt(qsizetype position, const QString& text) {
+    QTextCursor c(document());
+    c.setPosition(int(toDocumentPosition(position)));
+    quiet_ = true;
+    c.insertText(toDocumentText(text));
+    quiet_ = false;
+    setTextCursor(c);
+    emit changed();
+}
+
+void CodeBox::mousePressEvent(QMouseEvent* e) {
+    int button = 0;
+    if (e->button() == Qt::LeftButton) button = 1;
+    else if (e->button() == Qt::RightButton) button = 2;
+    else if (e->button() == Qt::MiddleButton) button = 4;
+    if (button) emit mousePressed(button);
+    QPlainTextEdit::mousePressEvent(e);
+}
+
+void CodeBox::setHighlighting(bool on) {
+    if (on && !highlighter_) highlighter_ = new VbsHighlighter(document());
+    if (!on && highlighter_) {
+        delete highlighter_;
+        highlighter_ = nullptr;
+    }
+}
+
+int CodeBox::gutterWidth() const {
+    int digits = 1;
+    for (int n = qMax(1, blockCount()); n >= 10; n /= 10) ++digits;
+    return 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * qMax(3, digits);
+}
+
+void CodeBox::updateGutterWidth() { setViewportMargins(gutterWidth(), 0, 0, 0); }
+
+void CodeBox::updateGutter(const QRect& rect, int dy) {
+    if (dy) gutter_->scroll(0, dy);
+    else gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+}
+
+void CodeBox::resizeEvent(QResizeEvent* e) {
+    QPlainTextEdit::resizeEvent(e);
+    const QRect cr = contentsRect();
+    gutter_->setGeometry(QRect(cr.left(), cr.top(), gutterWidth(), cr.height()));
+}
+
+void CodeBox::paintGutter(QPaintEvent* event) {
+    QPainter p(gutter_);
+    p.fillRect(event->rect(), QColor(236, 236, 236));
+    p.setPen(QColor(130, 130, 130));
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    int bottom = top + qRound(blockBoundingRect(block).height());
+    while (block.isValid() && top <= event->rect().bottom()) {
+        if (block.isVisible() && bottom >= event->rect().top()) {
+            p.drawText(0, top, gutter_->width() - 4, fontMetrics().height(), Qt::AlignRight,
+                       QString::number(block.blockNumber() + 1));
+        }
+        block = block.next();
+        top = bottom;
+        bottom = top + qRound(blockBoundingRect(block).height());
+    }
+}

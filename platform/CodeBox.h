@@ -1,0 +1,52 @@
+#pragma once
+#include <QPlainTextEdit>
+
+class LineNumberGutter;
+class VbsHighlighter;
+
+// The code box: a plain-text editor whose Text joins lines with CR LF and
+// whose CaretPosition counts each line break as two characters, so that the
+// first CaretPosition characters of Text are exactly the text before the
+// caret. Writing Text turns CR LF, a lone CR and a lone LF into line breaks
+// and raises one change notification.
+class CodeBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CodeBox(QWidget* parent = nullptr);
+
+    QString Text() const;
+    void setText(const QString& text);
+
+    qsizetype CaretPosition() const;
+    void setCaretPosition(qsizetype position);
+
+    // Inserts at a CR LF position, keeping undo; raises one notification.
+    void insertAt(qsizetype position, const QString& text);
+
+    void setHighlighting(bool on);
+    int gutterWidth() const;
+    void paintGutter(QPaintEvent* event);
+
+    // Maps between CR LF counting and the document's own positions.
+    qsizetype toDocumentPosition(qsizetype crlfPosition) const;
+    qsizetype fromDocumentPosition(qsizetype docPosition) const;
+
+signals:
+    // One per change of the text, typed or written.
+    void changed();
+    // 1 left, 2 right, 4 middle.
+    void mousePressed(int button);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    static QString toDocumentText(const QString& text);
+    void updateGutterWidth();
+    void updateGutter(const QRect& rect, int dy);
+
+    LineNumberGutter* gutter_;
+    VbsHighlighter* highlighter_ = nullptr;
+    bool quiet_ = false;
+};

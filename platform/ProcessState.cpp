@@ -1,0 +1,6 @@
+#include "ProcessState.h"
+
+QString& ProcessState::CurrentPath() {
+    static QString path;
+    return path;
+}
