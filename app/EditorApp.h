@@ -1,0 +1,28 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QtDialogServices;
+class mainfrm;
+class start;
+
+// Wires the process together: the splash, then the main window's start-up,
+// or the safe-mode path when the statement library is missing.
+class EditorApp : public QObject {
+    Q_OBJECT
+public:
+    explicit EditorApp(QString fileToOpen = {});
+    ~EditorApp() override;
+
+    void begin();
+    mainfrm* mainWindow() const { return main_; }
+
+private:
+    void showMain();
+
+    QString fileToOpen_;
+    std::unique_ptr<QtDialogServices> dialogs_;
+    QPointer<start> splash_;
+    mainfrm* main_ = nullptr;
+};

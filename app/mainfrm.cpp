@@ -1,0 +1,254 @@
+#include "mainfrm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "BlueButton.h"
+#include "CodeBox.h"
+#include "DialogServices.h"
+#include "PropertyBag.h"
+#include "SettingsStore.h"
+#include "StatementPanel.h"
+#include "StatementTable.h"
+#include "ProcessState.h"
+#include "TextFile.h"
+#include "VbColor.h"
+
+namespace {
+
+const QString kApp = QStringLiteral("korvelVbs");
+const QString kSection = QStringLiteral("main");
+const QString kDesignTitle = QStringLiteral("KorvelVBS编辑器");
+
+QPixmap closePicture() {
+    const QSize size(Twips::toPixels(480), Twips::toPixels(300));
+    QPixmap pm(size);
+    pm.fill(QColor(200, 60, 60));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    const int cx = size.width() / 2, cy = size.height() / 2, r = qMin(cx, cy) / 2;
+    p.drawLine(cx - r, cy - r, cx + r, cy + r);
+    p.drawLine(cx - r, cy + r, cx + r, cy - r);
+    return pm;
+}
+
+}  // namespace
+
+mainfrm::mainfrm(Services services, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), s_(std::move(services)) {
+    setObjectName(QStringLiteral("mainfrm"));
+    setWindowTitle(kDesignTitle);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(Twips::toPixels(14055), Twips::toPixels(10410));
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+
+    titleColor_ = VbColor::rgb(128, 128, 128);
+    backColor_ = VbColor::rgb(224, 224, 224);
+    statusColor_ = VbColor::rgb(224, 224, 224);
+    titleTextColor_ = VbColor::rgb(255, 192, 128);
+
+    buildTitle();
+    buildButtons();
+    buildStatus();
+
+    codebox = new CodeBox(this);
+    codebox->setObjectName(QStringLiteral("codebox"));
+    QFont code;
+    code.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei Mono"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans Mono CJK SC"),
+                      QStringLiteral("monospace")});
+    code.setPointSizeF(10.5);
+    code.setBold(true);
+    codebox->setFont(code);
+
+    panel = new StatementPanel(s_.table, s_.dialogs, this);
+    panel->setObjectName(QStringLiteral("panel"));
+
+    arrange();
+    paintBackground(this, backColor_);
+    paintBackground(titlebox, titleColor_);
+    paintBackground(Picture1, statusColor_);
+}
+
+void mainfrm::buildTitle() {
+    titlebox = new QWidget(this);
+    titlebox->setObjectName(QStringLiteral("titlebox"));
+    titlebox->setAutoFillBackground(true);
+    titlebox->setGeometry(0, 0, width(), Twips::toPixels(495));
+    Label3 = new QLabel(kDesignTitle, titlebox);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    QFont f;
+    f.setFamilies({QStringLiteral("微软雅黑"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSize(12);
+    f.setBold(true);
+    Label3->setFont(f);
+    Label3->setGeometry(10, 0, width() - 80, titlebox->height());
+    Picture3 = new QLabel(titlebox);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setPixmap(closePicture());
+    Picture3->setToolTip(QStringLiteral("关闭"));
+    Picture3->setCursor(Qt::PointingHandCursor);
+    const QSize cs(Twips::toPixels(480), Twips::toPixels(300));
+    Picture3->setGeometry(width() - cs.width() - 6, (titlebox->height() - cs.height()) / 2,
+                          cs.width(), cs.height());
+    Picture3->installEventFilter(this);
+}
+
+void mainfrm::buildButtons() {
+    struct Spec { BlueButton** slot; const char* name; QString caption; };
+    const Spec specs[] = {
+        {&newproject, "newproject", QStringLiteral("新建")},
+        {&open, "open", QStringLiteral("打开")},
+        {&saveproject, "saveproject", QStringLiteral("保存")},
+        {&runprotect, "runprotect", QStringLiteral("运行")},
+        {&favourite, "favourite", QStringLiteral("收藏夹")},
+        {&my, "my", QStringLiteral("我的语句")},
+        {&help, "help", QStringLiteral("语句帮助")},
+        {&bluebutton1, "bluebutton1", QStringLiteral("工具箱")},
+        {&setting, "setting", QStringLiteral("设置")},
+        {&jiami, "jiami", QStringLiteral("文件加密")},
+        {&bluebutton2, "bluebutton2", QStringLiteral("关于")},
+        {&bluebutton3, "bluebutton3", QStringLiteral("鸣谢")},
+    };
+    QFont f;
+    f.setFamilies({QStringLiteral("微软雅黑"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSizeF(10.5);
+    for (const Spec& s : specs) {
+        auto* b = new BlueButton(this);
+        b->setObjectName(QString::fromLatin1(s.name));
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("Font"), f, QVariant());
+        bag.WriteProperty(QStringLiteral("Caption"), s.caption, QStringLiteral("Label1"));
+        bag.WriteProperty(QStringLiteral("BackColor"), VbColor::rgb(0, 120, 215), 0u);
+        bag.WriteProperty(QStringLiteral("DownColor"), VbColor::rgb(0, 84, 153), 0u);
+        // Encryption was never finished; it stays visible but disabled.
+        if (s.slot == &jiami) bag.WriteProperty(QStringLiteral("Enabled"), false, true);
+        b->load(bag);
+        *s.slot = b;
+    }
+}
+
+void mainfrm::buildStatus() {
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAutoFillBackground(true);
+    now = new QLabel(QStringLiteral("状态：正常"), Picture1);
+    now->setObjectName(QStringLiteral("now"));
+    Label4 = new QLabel(QStringLiteral("恶作剧"), Picture1);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    QPalette lp = Label4->palette();
+    lp.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label4->setPalette(lp);
+    QFont uf = Label4->font();
+    uf.setUnderline(true);
+    Label4->setFont(uf);
+    Label4->setCursor(Qt::PointingHandCursor);
+    auto* h = new QHBoxLayout(Picture1);
+    h->setContentsMargins(8, 0, 8, 0);
+    h->addWidget(now, 1);
+    h->addWidget(Label4);
+}
+
+void mainfrm::arrange() {
+    const int w = width();
+    const int h = height();
+    const int titleH = Twips::toPixels(495);
+    const int statusH = Twips::toPixels(315);
+    const int gap = 8;
+    const int buttonH = Twips::toPixels(390);
+    const BlueButton* row[] = {newproject, open, saveproject, runprotect, favourite, my,
+                               help, bluebutton1, setting, jiami, bluebutton2, bluebutton3};
+    const int count = int(std::size(row));
+    const int buttonW = (w - gap * (count + 1)) / count;
+    int x = gap;
+    const int buttonY = titleH + gap;
+    for (const BlueButton* b : row) {
+        const_cast<BlueButton*>(b)->setGeometry(x, buttonY, buttonW, buttonH);
+        x += buttonW + gap;
+    }
+    const int top = buttonY + buttonH + gap;
+    const int bottom = h - statusH - gap;
+    const int panelW = Twips::toPixels(4200);
+    codebox->setGeometry(gap, top, w - panelW - 3 * gap, bottom - top);
+    panel->setGeometry(w - panelW - gap, top, panelW, bottom - top);
+    Picture1->setGeometry(0, h - statusH, w, statusH);
+}
+
+void mainfrm::paintBackground(QWidget* w, uint32_t color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, VbColor::toQColor(color));
+    w->setPalette(p);
+}
+
+void mainfrm::applyColorScheme(const QString& bj) {
+    if (bj == u"blue") {
+        titleColor_ = VbColor::rgb(0, 0, 192);
+    } else if (bj == u"green") {
+        titleColor_ = VbColor::rgb(0, 192, 0);
+        backColor_ = VbColor::rgb(192, 255, 192);
+        statusColor_ = VbColor::rgb(192, 255, 192);
+        titleTextColor_ = VbColor::rgb(255, 255, 255);
+    }
+    paintBackground(titlebox, titleColor_);
+    paintBackground(this, backColor_);
+    paintBackground(Picture1, statusColor_);
+    panel->applyBackground(VbColor::toQColor(backColor_));
+    QPalette lp = Label3->palette();
+    lp.setColor(QPalette::WindowText, VbColor::toQColor(titleTextColor_));
+    Label3->setPalette(lp);
+}
+
+mainfrm::LoadOutcome mainfrm::Load() {
+    applyColorScheme(s_.settings.get(kApp, kSection, QStringLiteral("bj")));
+    const QString title = s_.settings.get(kApp, kSection, QStringLiteral("title"));
+    if (!title.isEmpty()) Label3->setText(kDesignTitle + QStringLiteral("---") + title);
+    setWindowTitle(Label3->text());
+    state.EndSubSetting = s_.settings.get(kApp, kSection, QStringLiteral("End Sub"));
+    state.EndSubArmed = true;
+    state.EndSubCount = 0;
+    codebox->setCaretPosition(codebox->Text().size());
+    state.CrlfPlus = s_.settings.get(QStringLiteral("korvelbat"), kSection, QStringLiteral("crlfplus"),
+                                     QStringLiteral("0"));
+    emit registerHostObjects();
+    switch (s_.table.load(s_.appFolder)) {
+        case StatementTable::LoadResult::FileMissing:
+            return LoadOutcome::LibraryMissing;
+        case StatementTable::LoadResult::Failed:
+            return LoadOutcome::Ready;  // the list stays empty
+        case StatementTable::LoadResult::Ok:
+            panel->GetList(0);
+            return LoadOutcome::Ready;
+    }
+    return LoadOutcome::Ready;
+}
+
+void mainfrm::setStatus(const QString& text) { now->setText(text); }
+
+bool mainfrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture3 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton && Picture3->rect().contains(me->position().toPoint()))
+            emit closeRequested();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool mainfrm::openPath(const QString& path) {
+    const TextFile::ReadResult r = TextFile::read(path);
+    if (!r.ok()) {
+        s_.dialogs.messageBox(r.error, DialogServices::Critical);
+        return false;
+    }
+    codebox->setText(TextFile::joinLikeLineInput(r.lines));
+    fileEncoding = int(r.encoding);
+    ProcessState::CurrentPath() = path;
+    state.Modified = false;
+    return true;
+}

@@ -1,0 +1,92 @@
+#pragma once
+#include <QWidget>
+
+#include "MainWindowState.h"
+
+class BlueButton;
+class CodeBox;
+class DialogServices;
+class QLabel;
+class SettingsStore;
+class StatementPanel;
+class StatementTable;
+
+// The main editor window: frameless, with its own title strip, the command
+// buttons, the code box and the statement library panel.
+class mainfrm : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        SettingsStore& settings;
+        DialogServices& dialogs;
+        StatementTable& table;
+        QString appFolder;
+    };
+
+    explicit mainfrm(Services services, QWidget* parent = nullptr);
+
+    enum class LoadOutcome { Ready, LibraryMissing };
+    // The start-up sequence; runs once, before the window is first shown.
+    LoadOutcome Load();
+
+    MainWindowState state;
+
+    QWidget* titlebox;
+    QLabel* Label3;
+    QLabel* Picture3;
+    QWidget* Picture1;
+    QLabel* now;
+    CodeBox* codebox;
+    StatementPanel* panel;
+    QLabel* Label4;
+    BlueButton* newproject;
+    BlueButton* open;
+    BlueButton* saveproject;
+    BlueButton* runprotect;
+    BlueButton* help;
+    BlueButton* setting;
+    BlueButton* favourite;
+    BlueButton* my;
+    BlueButton* jiami;
+    BlueButton* bluebutton1;
+    BlueButton* bluebutton2;
+    BlueButton* bluebutton3;
+
+    // Colours currently applied, as 0x00BBGGRR.
+    uint32_t titleColor() const { return titleColor_; }
+    uint32_t backgroundColor() const { return backColor_; }
+    uint32_t statusColor() const { return statusColor_; }
+    uint32_t titleTextColor() const { return titleTextColor_; }
+
+    void setStatus(const QString& text);
+
+    // Opens a file the way Open does, without the dialog. A failure is told
+    // to the user and changes nothing.
+    bool openPath(const QString& path);
+    // The encoding the current file came in, kept when it is saved.
+    int fileEncoding = 0;
+
+signals:
+    // The close picture was clicked.
+    void closeRequested();
+    // Step 7 of the start-up: the host objects join the script engine here,
+    // before the library is loaded.
+    void registerHostObjects();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTitle();
+    void buildButtons();
+    void buildStatus();
+    void arrange();
+    void applyColorScheme(const QString& bj);
+    void paintBackground(QWidget* w, uint32_t color);
+
+    Services s_;
+    uint32_t titleColor_;
+    uint32_t backColor_;
+    uint32_t statusColor_;
+    uint32_t titleTextColor_;
+};
