@@ -1,0 +1,6 @@
+#include "HostState.h"
+
+QString& HostState::LastInsertedText() {
+    static QString text;
+    return text;
+}
