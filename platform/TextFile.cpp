@@ -12,7 +12,7 @@ namespace {
 
 bool isValidUtf8(const QByteArray& b) {
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)d.decode(b);
+    const QString decoded = d.decode(b);  // decoding is lazy until converted
     return !d.hasError();
 }
 
@@ -127,7 +127,7 @@ WriteResult writeBytes(const QString& path, const QByteArray& bytes) {
     WriteResult r;
     const QFileInfo info(path);
     // Replacing through a rename would overwrite a file the user protected.
-    if (info.exists() && !info.isWritable()) {
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner))) {
         r.ok = false;
         r.error = QStringLiteral("无法写入文件“%1”：文件是只读的。").arg(path);
         return r;

@@ -1,0 +1,102 @@
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "CodeBox.h"
+#include "VbsHighlighter.h"
+
+TEST(CodeBox, TextJoinsLinesWithCrLfAndAcceptsEveryLineEnd) {
+    CodeBox box;
+    box.setText("a\r\nb\rc\nd");
+    EXPECT_EQ(box.Text(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+    EXPECT_EQ(box.blockCount(), 4);
+}
+
+TEST(CodeBox, CaretPositionCountsLineBreaksAsTwo) {
+    CodeBox box;
+    box.setText("ab\r\ncd\r\nef");
+    box.setCaretPosition(4);  // after the first CR LF
+    EXPECT_EQ(box.CaretPosition(), 4);
+    EXPECT_TRUE(box.Text().left(box.CaretPosition()).endsWith("\r\n"));
+    EXPECT_EQ(box.textCursor().position(), 3);
+    box.setCaretPosition(box.Text().size());
+    EXPECT_EQ(box.CaretPosition(), box.Text().size());
+    // Between CR and LF falls back before the break.
+    box.setCaretPosition(3);
+    EXPECT_EQ(box.CaretPosition(), 2);
+}
+
+TEST(CodeBox, EveryWriteRaisesExactlyOneNotification) {
+    CodeBox box;
+    QSignalSpy spy(&box, &CodeBox::changed);
+    box.setText("line one\r\nline two\r\nline three");
+    EXPECT_EQ(spy.count(), 1);
+    box.setText("");
+    EXPECT_EQ(spy.count(), 2);
+    box.insertAt(0, "x\r\ny");
+    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(box.Text(), QStringLiteral("x\r\ny"));
+}
+
+TEST(CodeBox, TypingRaisesTheNotificationToo) {
+    CodeBox box;
+    box.show();
+    QSignalSpy spy(&box, &CodeBox::changed);
+    QTest::keyClicks(&box, "ab");
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(box.Text(), QStringLiteral("ab"));
+}
+
+TEST(CodeBox, InsertAtKeepsUndo) {
+    CodeBox box;
+    box.setText("ac");
+    box.insertAt(1, "b");
+    EXPECT_EQ(box.Text(), QStringLiteral("abc"));
+    EXPECT_EQ(box.CaretPosition(), 2);
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("ac"));
+}
+
+TEST(CodeBox, MousePressReportsButtonCodes) {
+    CodeBox box;
+    box.resize(200, 100);
+    box.show();
+    QSignalSpy spy(&box, &CodeBox::mousePressed);
+    QTest::mousePress(box.viewport(), Qt::RightButton);
+    QTest::mouseRelease(box.viewport(), Qt::RightButton);
+    QTest::mousePress(box.viewport(), Qt::LeftButton);
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton);
+    QTest::mousePress(box.viewport(), Qt::MiddleButton);
+    QTest::mouseRelease(box.viewport(), Qt::MiddleButton);
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy[0][0].toInt(), 2);
+    EXPECT_EQ(spy[1][0].toInt(), 1);
+    EXPECT_EQ(spy[2][0].toInt(), 4);
+}
+
+TEST(CodeBox, HighlightingNeverChangesTheText) {
+    CodeBox box;
+    const QString code = "If x = \"it's\" Then ' note\r\nd = #2026-12-06#\r\nRem old\r\n";
+    box.setText(code);
+    EXPECT_EQ(box.Text(), QString(code).replace("\r\n", "\n").replace("\n", "\r\n"));
+}
+
+TEST(VbsHighlighter, ClassifiesKeywordsStringsCommentsNumbersAndDates) {
+    using K = VbsHighlighter::Kind;
+    auto kindAt = [](const QString& line, int pos) {
+        K k = K::Plain;
+        for (const auto& run : VbsHighlighter::classify(line))
+            if (run.first <= pos) k = run.second;
+        return k;
+    };
+    const QString line = "Dim s: s = \"a ' b\" ' c";
+    EXPECT_EQ(kindAt(line, 0), K::Keyword);
+    EXPECT_EQ(kindAt(line, 4), K::Plain);
+    EXPECT_EQ(kindAt(line, 13), K::String);  // the quote inside the string is no comment
+    EXPECT_EQ(kindAt(line, 20), K::Comment);
+    EXPECT_EQ(kindAt("x = &HFF + 12", 4), K::Number);
+    EXPECT_EQ(kindAt("d = #1/2/2026#", 5), K::Date);
+    EXPECT_EQ(kindAt("Rem hello", 5), K::Comment);
+    EXPECT_EQ(kindAt("x = 1: Rem hello", 9), K::Comment);
+    EXPECT_EQ(kindAt("remark = 1", 0), K::Plain);
+}
