@@ -1,0 +1,186 @@
+#include "vbscript/runtime/TextOps.h"
+
+#include "vbscript/runtime/CaseFold.h"
+
+namespace vbs::runtime {
+
+namespace {
+
+std::u16string folded(std::u16string_view s) {
+    std::u16string out(s);
+    for (char16_t& c : out) c = foldCase(c);
+    return out;
+}
+
+int hexValue(char16_t c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Reads `count` hex digits at `at`, -1 when they are not all there.
+int readHex(std::u16string_view s, size_t at, int count) {
+    if (at + count > s.size()) return -1;
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        int d = hexValue(s[at + i]);
+        if (d < 0) return -1;
+        value = value * 16 + d;
+    }
+    return value;
+}
+
+std::u16string inBase(uint64_t value, int shift) {
+    static const char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string out;
+    uint64_t mask = (uint64_t{1} << shift) - 1;
+    do {
+        out.insert(out.begin(), kDigits[value & mask]);
+        value >>= shift;
+    } while (value);
+    return out;
+}
+
+uint64_t twosComplement(int64_t value, bool sixteenBits) {
+    if (value >= 0) return static_cast<uint64_t>(value);
+    return static_cast<uint64_t>(value) & (sixteenBits ? 0xFFFFu : 0xFFFFFFFFu);
+}
+
+}  // namespace
+
+int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        char16_t x = text ? foldCase(a[i]) : a[i];
+        char16_t y = text ? foldCase(b[i]) : b[i];
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+size_t TextOps::find(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
+    if (from > in.size()) return npos;
+    if (!text) return in.find(what, from);
+    std::u16string a = folded(in), b = folded(what);
+    return std::u16string_view(a).find(b, from);
+}
+
+size_t TextOps::findLast(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
+    if (!text) return in.rfind(what, from);
+    std::u16string a = folded(in), b = folded(what);
+    return std::u16string_view(a).rfind(b, from);
+}
+
+std::u16string TextOps::replace(std::u16string_view in, std::u16string_view what,
+                                std::u16string_view with, size_t from, int64_t count, bool text) {
+    if (from >= in.size()) return {};
+    std::u16string_view rest = in.substr(from);
+    if (what.empty() || count == 0) return std::u16string(rest);
+    std::u16string foldedRest, foldedWhat;
+    std::u16string_view haystack = rest, needle = what;
+    if (text) {
+        foldedRest = folded(rest);
+        foldedWhat = folded(what);
+        haystack = foldedRest;
+        needle = foldedWhat;
+    }
+    std::u16string out;
+    out.reserve(rest.size());
+    size_t pos = 0;
+    for (int64_t done = 0; count < 0 || done < count; ++done) {
+        size_t hit = haystack.find(needle, pos);
+        if (hit == npos) break;
+        out.append(rest.substr(pos, hit - pos));
+        out.append(with);
+        pos = hit + needle.size();
+    }
+    out.append(rest.substr(pos));
+    return out;
+}
+
+std::vector<std::u16string> TextOps::split(std::u16string_view in, std::u16string_view delimiter,
+                                           int64_t limit, bool text) {
+    std::vector<std::u16string> parts;
+    if (in.empty() || limit == 0) return parts;
+    if (delimiter.empty()) return {std::u16string(in)};
+    std::u16string foldedIn, foldedDelim;
+    std::u16string_view haystack = in, needle = delimiter;
+    if (text) {
+        foldedIn = folded(in);
+        foldedDelim = folded(delimiter);
+        haystack = foldedIn;
+        needle = foldedDelim;
+    }
+    size_t pos = 0;
+    while (limit < 0 || static_cast<int64_t>(parts.size()) < limit - 1) {
+        size_t hit = haystack.find(needle, pos);
+        if (hit == npos) break;
+        parts.emplace_back(in.substr(pos, hit - pos));
+        pos = hit + needle.size();
+    }
+    parts.emplace_back(in.substr(pos));
+    return parts;
+}
+
+std::u16string TextOps::lower(std::u16string_view s) { return folded(s); }
+
+std::u16string TextOps::upper(std::u16string_view s) {
+    std::u16string out(s);
+    for (char16_t& c : out) c = upperCase(c);
+    return out;
+}
+
+std::u16string TextOps::escape(std::u16string_view s) {
+    static const char16_t kHex[] = u"0123456789ABCDEF";
+    std::u16string out;
+    out.reserve(s.size());
+    for (char16_t c : s) {
+        bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                     c == '@' || c == '*' || c == '_' || c == '+' || c == '-' || c == '.' || c == '/';
+        if (plain) {
+            out += c;
+        } else if (c < 256) {
+            out += u'%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += u"%u";
+            for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 15];
+        }
+    }
+    return out;
+}
+
+std::u16string TextOps::unescape(std::u16string_view s) {
+    std::u16string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '%') {
+            int v;
+            if (i + 1 < s.size() && s[i + 1] == 'u' && (v = readHex(s, i + 2, 4)) >= 0) {
+                out += static_cast<char16_t>(v);
+                i += 5;
+                continue;
+            }
+            if ((v = readHex(s, i + 1, 2)) >= 0) {
+                out += static_cast<char16_t>(v);
+                i += 2;
+                continue;
+            }
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+std::u16string TextOps::hex(int64_t value, bool sixteenBits) {
+    return inBase(twosComplement(value, sixteenBits), 4);
+}
+
+std::u16string TextOps::oct(int64_t value, bool sixteenBits) {
+    return inBase(twosComplement(value, sixteenBits), 3);
+}
+
+}  // namespace vbs::runtime
