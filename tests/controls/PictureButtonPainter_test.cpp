@@ -1,9 +1,11 @@
-#include <QApplication>
-#include <QPalette>
+#include "PictureButtonPainter.h"
+
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPalette>
+
 #include "PictureButton.h"
-#include "PictureButtonPainter.h"
 #include "VbColor.h"
 
 namespace {
@@ -120,7 +122,8 @@ TEST(PictureButtonPainting, CaptionIsCentredAndInTheCaptionColour) {
 
 TEST(PictureButtonPainting, EmptyCaptionDrawsNoTextAndLongCaptionStaysOneLine) {
     EXPECT_TRUE(inkBox(paint(Look::Normal, 0)).isNull());
-    const QImage img = paint(Look::Normal, 0, QStringLiteral("很长很长很长很长很长很长的标题"), {60, 40});
+    const QImage img =
+        paint(Look::Normal, 0, QStringLiteral("很长很长很长很长很长很长的标题"), {60, 40});
     const QRect ink = inkBox(img);
     ASSERT_FALSE(ink.isNull());
     EXPECT_LT(ink.height(), 20);  // one line, clipped left and right
@@ -149,7 +152,8 @@ TEST(PictureButtonPainting, NineSliceKeepsCornersAndStretchesBands) {
     EXPECT_EQ(px(img, 100, 25), QColor(50, 50, 50));
     // Nothing of the old surface shows through.
     for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 200; ++x) ASSERT_NE(px(img, x, y), QColor(Qt::magenta)) << x << "," << y;
+        for (int x = 0; x < 200; ++x)
+            ASSERT_NE(px(img, x, y), QColor(Qt::magenta)) << x << "," << y;
 }
 
 TEST(PictureButtonPainting, TinyButtonKeepsItsCornersWithoutFailing) {
