@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "vbscript/object.h"
+#include "vbscript/runtime/Regex.h"
+
+namespace vbs::runtime {
+
+// The RegExp object: Pattern, IgnoreCase, Global, Multiline, Test, Execute and Replace. The
+// pattern is compiled when first used after a change, so a bad pattern fails at that call.
+class RegExpObject : public Object {
+public:
+    void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
+                Value& result) override;
+    std::u16string typeName() const override { return u"IRegExp2"; }
+
+    bool test(std::u16string_view text);
+    Value execute(std::u16string_view text);
+    std::u16string replace(std::u16string_view text, std::u16string_view replacement);
+
+private:
+    const Regex& regex();
+    bool setProperty(std::u16string_view name, const Value& value);
+    static void expand(std::u16string& out, std::u16string_view replacement, std::u16string_view text,
+                       const std::vector<int>& caps, int groups);
+
+    std::u16string pattern_;
+    bool ignoreCase_ = false;
+    bool global_ = false;
+    bool multiline_ = false;
+    std::unique_ptr<Regex> compiled_;
+};
+
+}  // namespace vbs::runtime
