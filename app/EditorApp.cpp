@@ -10,9 +10,25 @@
 #include "StatementTable.h"
 #include "mainfrm.h"
 #include "start.h"
+#include "p.h"
+#include "ProcessLauncher.h"
+#include <QInputDialog>
+
+namespace {
+
+// A plain choice box until the host object's option dialog takes over.
+QString plainOptionQuestion(const QString& choices, const QString& title) {
+    bool ok = false;
+    const QString pick = QInputDialog::getItem(nullptr, QStringLiteral("选择一项"), title,
+                                               choices.split(u','), 0, false, &ok);
+    return ok ? pick : QString();
+}
+
+}  // namespace
 
 EditorApp::EditorApp(QString fileToOpen)
-    : fileToOpen_(std::move(fileToOpen)), dialogs_(std::make_unique<QtDialogServices>()) {}
+    : fileToOpen_(std::move(fileToOpen)), dialogs_(std::make_unique<QtDialogServices>()),
+      launcher_(std::make_unique<QtProcessLauncher>()) {}
 
 EditorApp::~EditorApp() { delete main_; }
 
@@ -24,7 +40,7 @@ void EditorApp::begin() {
 
 void EditorApp::showMain() {
     main_ = new mainfrm({SettingsStore::instance(), *dialogs_, StatementTable::instance(),
-                         AppPaths::applicationFolder()});
+                         AppPaths::applicationFolder(), *launcher_, plainOptionQuestion});
     dialogs_->setParent(main_);
     connect(main_, &mainfrm::closeRequested, [] {
         // Ends at once: no questions, nothing written.
@@ -34,11 +50,23 @@ void EditorApp::showMain() {
         dialogs_->setParent(nullptr);
         static_cast<DialogServices&>(*dialogs_).messageBox(QStringLiteral("KorvelVBS编辑器发生严重错误！已开启安全模式！"),
                              DialogServices::Critical);
-        QApplication::exit(0);
+        showSafeMode();
         return;
     }
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     main_->show();
     if (!fileToOpen_.isEmpty()) main_->openPath(fileToOpen_);
+}
+
+void EditorApp::showSafeMode() {
+    // The main window is never shown; the program ends with this window.
+    auto* safe = new p({*dialogs_, *launcher_, plainOptionQuestion, {}});
+    safe->setAttribute(Qt::WA_DeleteOnClose);
+    dialogs_->setParent(safe);
+    connect(safe, &p::closeRequested, [] { std::_Exit(0); });
+    connect(safe, &QObject::destroyed, [] { QApplication::exit(0); });
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        safe->move(screen->availableGeometry().center() - safe->rect().center());
+    safe->show();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class QtDialogServices;
+class QtProcessLauncher;
 class mainfrm;
 class start;
 
@@ -20,9 +21,11 @@ public:
 
 private:
     void showMain();
+    void showSafeMode();
 
     QString fileToOpen_;
     std::unique_ptr<QtDialogServices> dialogs_;
+    std::unique_ptr<QtProcessLauncher> launcher_;
     QPointer<start> splash_;
     mainfrm* main_ = nullptr;
 };

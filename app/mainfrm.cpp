@@ -9,6 +9,9 @@
 
 #include "BlueButton.h"
 #include "CodeBox.h"
+#include "DocumentCommands.h"
+#include "ProcessLauncher.h"
+#include <QShortcut>
 #include "DialogServices.h"
 #include "PropertyBag.h"
 #include "SettingsStore.h"
@@ -71,6 +74,10 @@ mainfrm::mainfrm(Services services, QWidget* parent)
     panel->setObjectName(QStringLiteral("panel"));
 
     arrange();
+    docs_ = std::make_unique<DocumentCommands>(DocumentCommands::Env{
+        this, *codebox, state, s_.dialogs, s_.launcher, s_.optionDLG,
+        [this](const QString& t) { setStatus(t); }});
+    connectCommands();
     paintBackground(this, backColor_);
     paintBackground(titlebox, titleColor_);
     paintBackground(Picture1, statusColor_);
@@ -240,15 +247,48 @@ bool mainfrm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool mainfrm::openPath(const QString& path) {
-    const TextFile::ReadResult r = TextFile::read(path);
-    if (!r.ok()) {
-        s_.dialogs.messageBox(r.error, DialogServices::Critical);
-        return false;
+bool mainfrm::openPath(const QString& path) { return docs_->openPath(path); }
+
+mainfrm::~mainfrm() = default;
+
+void mainfrm::connectCommands() {
+    connect(codebox, &CodeBox::changed, this, [this] {
+        state.Modified = true;
+        setStatus(QStringLiteral("状态：正常"));
+    });
+    connect(newproject, &BlueButton::Click, this, [this] { docs_->New(); });
+    connect(open, &BlueButton::Click, this, [this] { docs_->Open(); });
+    connect(saveproject, &BlueButton::Click, this, [this] { docs_->Save(); });
+    connect(runprotect, &BlueButton::Click, this, [this] { docs_->Run(); });
+    const struct { QKeySequence key; std::function<void()> run; } keys[] = {
+        {QKeySequence::New, [this] { docs_->New(); }},
+        {QKeySequence::Open, [this] { docs_->Open(); }},
+        {QKeySequence::Save, [this] { docs_->Save(); }},
+        {QKeySequence(Qt::Key_F5), [this] { docs_->Run(); }},
+    };
+    for (const auto& k : keys) {
+        auto* sc = new QShortcut(k.key, this);
+        connect(sc, &QShortcut::activated, this, k.run);
     }
-    codebox->setText(TextFile::joinLikeLineInput(r.lines));
-    fileEncoding = int(r.encoding);
-    ProcessState::CurrentPath() = path;
-    state.Modified = false;
-    return true;
+}
+
+void mainfrm::mouseMoveEvent(QMouseEvent* e) {
+    // Children pass unhandled moves up; only the bare background counts, and
+    // a drag goes on only when it began there.
+    const bool overBackground = childAt(e->position().toPoint()) == nullptr;
+    if (e->buttons() == Qt::NoButton ? !overBackground : !pressOnBackground_) return;
+    drag_.mouseMove(this, e);
+    state.DragAnchorX = drag_.anchorX;
+    state.DragAnchorY = drag_.anchorY;
+}
+
+void mainfrm::mousePressEvent(QMouseEvent* e) {
+    pressOnBackground_ = childAt(e->position().toPoint()) == nullptr;
+    if (!pressOnBackground_) return;
+    int b = 0;
+    if (e->button() == Qt::LeftButton) b = 1;
+    else if (e->button() == Qt::RightButton) b = 2;
+    else if (e->button() == Qt::MiddleButton) b = 4;
+    if (b) emit backgroundPressed(b);
+    QWidget::mousePressEvent(e);
 }

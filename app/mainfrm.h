@@ -1,11 +1,16 @@
 #pragma once
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 #include "MainWindowState.h"
+#include "WindowDrag.h"
 
 class BlueButton;
 class CodeBox;
 class DialogServices;
+class DocumentCommands;
+class ProcessLauncher;
 class QLabel;
 class SettingsStore;
 class StatementPanel;
@@ -21,9 +26,13 @@ public:
         DialogServices& dialogs;
         StatementTable& table;
         QString appFolder;
+        ProcessLauncher& launcher;
+        // The option question ("a,b,c", title) -> the chosen text.
+        std::function<QString(const QString&, const QString&)> optionDLG;
     };
 
     explicit mainfrm(Services services, QWidget* parent = nullptr);
+    ~mainfrm() override;
 
     enum class LoadOutcome { Ready, LibraryMissing };
     // The start-up sequence; runs once, before the window is first shown.
@@ -63,18 +72,21 @@ public:
     // Opens a file the way Open does, without the dialog. A failure is told
     // to the user and changes nothing.
     bool openPath(const QString& path);
-    // The encoding the current file came in, kept when it is saved.
-    int fileEncoding = 0;
+    DocumentCommands& documents() { return *docs_; }
 
 signals:
     // The close picture was clicked.
     void closeRequested();
+    // A mouse button went down on the bare background (1 left, 2 right, 4 middle).
+    void backgroundPressed(int button);
     // Step 7 of the start-up: the host objects join the script engine here,
     // before the library is loaded.
     void registerHostObjects();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void buildTitle();
@@ -83,6 +95,11 @@ private:
     void arrange();
     void applyColorScheme(const QString& bj);
     void paintBackground(QWidget* w, uint32_t color);
+    void connectCommands();
+
+    WindowDrag drag_;
+    bool pressOnBackground_ = false;
+    std::unique_ptr<DocumentCommands> docs_;
 
     Services s_;
     uint32_t titleColor_;

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "BlueButton.h"
 #include "CodeBox.h"
 #include "ScriptedDialogs.h"
 #include "SettingsStore.h"
@@ -11,6 +12,7 @@
 #include "TestSupport.h"
 #include "VbColor.h"
 #include "mainfrm.h"
+#include "RecordingLauncher.h"
 
 namespace {
 
@@ -21,7 +23,18 @@ struct Start {
     SettingsStore settings{config.path()};
     ScriptedDialogs dialogs;
     StatementTable table;
+    RecordingLauncher launcher;
+    QStringList optionAnswers;
+    QStringList optionQuestions;
     std::unique_ptr<mainfrm> w;
+
+    mainfrm::Services services() {
+        return {settings, dialogs, table, app.path(), launcher,
+                [this](const QString& choices, const QString& title) {
+                    optionQuestions << choices + "|" + title;
+                    return optionAnswers.isEmpty() ? QString() : optionAnswers.takeFirst();
+                }};
+    }
 
     explicit Start(const QByteArray& library = "名称,说明,[apppath]\\scripts\\a.vbs,功能\r\n") {
         if (!library.isNull()) TestSupport::writeBytes(app.filePath("stslist.dat"), library);
@@ -30,7 +43,7 @@ struct Start {
         settings.save(application, "main", key, value);
     }
     mainfrm::LoadOutcome load() {
-        w = std::make_unique<mainfrm>(mainfrm::Services{settings, dialogs, table, app.path()});
+        w = std::make_unique<mainfrm>(services());
         return w->Load();
     }
     QColor window(QWidget* x) const { return x->palette().color(QPalette::Window); }
@@ -109,7 +122,7 @@ TEST(Startup, MissingLibraryIsReportedToTheCaller) {
 
 TEST(Startup, HostObjectsAreRegisteredBeforeTheLibraryLoads) {
     Start s;
-    s.w = std::make_unique<mainfrm>(mainfrm::Services{s.settings, s.dialogs, s.table, s.app.path()});
+    s.w = std::make_unique<mainfrm>(s.services());
     int sizeWhenRegistered = -1;
     QObject::connect(s.w.get(), &mainfrm::registerHostObjects, [&] { sizeWhenRegistered = s.table.size(); });
     s.w->Load();
