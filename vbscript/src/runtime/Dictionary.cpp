@@ -14,107 +14,190 @@ void requireCount(std::span<Value* const> args, size_t count) {
     if (args.size() != count) throwError(450);
 }
 
-void appendBits(std::u16string& out, const void* data, size_t size) {
-    char16_t units[8] = {};
-    std::memcpy(units, data, size);
-    out.append(units, (size + 1) / 2);
+uint64_t mix(uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    return h ^ (h >> 33);
+}
+
+// Keys fall into kinds that never equal each other; numbers of any subtype compare as numbers.
+enum KeyKind { kText, kNumber, kObject, kEmpty, kNull, kError };
+
+KeyKind kindOf(const Value& v) {
+    switch (v.type()) {
+        case vtString:
+            return kText;
+        case vtObject:
+            return kObject;
+        case vtEmpty:
+            return kEmpty;
+        case vtNull:
+            return kNull;
+        case vtError:
+            return kError;
+        case vtArray:
+            throwError(13);
+        default:
+            return kNumber;
+    }
+}
+
+double numberOf(const Value& v) {
+    double d = v.toDouble();
+    return d == 0 ? 0.0 : d;  // -0 and 0 are one key
 }
 
 }  // namespace
 
-// A canonical text per key, so one hash map serves every kind of key.
-std::u16string Dictionary::keyOf(const Value& v) const {
+uint64_t Dictionary::hashOf(const Value& v) const {
     const Value& key = v.deref();
-    std::u16string out;
-    switch (key.type()) {
-        case vtString:
-            out.reserve(key.str().size() + 1);
-            out += u's';
-            if (compareMode_ == 0) {
-                out += key.str();
-            } else {
-                for (char16_t c : key.str()) out += foldCase(c);
+    KeyKind kind = kindOf(key);
+    uint64_t h = 0xcbf29ce484222325ULL ^ kind;
+    switch (kind) {
+        case kText:
+            for (char16_t c : key.str()) h = (h ^ (compareMode_ ? foldCase(c) : c)) * 0x100000001b3ULL;
+            break;
+        case kNumber: {
+            double d = numberOf(key);
+            uint64_t bits;
+            std::memcpy(&bits, &d, sizeof bits);
+            h ^= bits;
+            break;
+        }
+        case kObject:
+            h ^= reinterpret_cast<uintptr_t>(key.obj());
+            break;
+        case kError:
+            h ^= static_cast<uint32_t>(key.rawError());
+            break;
+        default:
+            break;
+    }
+    return mix(h);
+}
+
+bool Dictionary::sameKey(const Value& a, const Value& b) const {
+    KeyKind kind = kindOf(a);
+    if (kind != kindOf(b)) return false;
+    switch (kind) {
+        case kText: {
+            const std::u16string& x = a.str();
+            const std::u16string& y = b.str();
+            if (x.size() != y.size()) return false;
+            if (!compareMode_) return x == y;
+            for (size_t i = 0; i < x.size(); ++i) {
+                if (foldCase(x[i]) != foldCase(y[i])) return false;
             }
-            return out;
-        case vtEmpty:
-            return u"e";
-        case vtNull:
-            return u"z";
-        case vtObject: {
-            out = u"o";
-            Object* o = key.obj();
-            appendBits(out, &o, sizeof o);
-            return out;
+            return true;
         }
-        case vtError: {
-            out = u"x";
-            int32_t n = key.rawError();
-            appendBits(out, &n, sizeof n);
-            return out;
-        }
-        case vtArray:
-            throwError(13);
-        default: {
-            out = u"n";
-            double d = key.toDouble();
-            if (d == 0) d = 0;  // -0 and 0 are one key
-            appendBits(out, &d, sizeof d);
-            return out;
-        }
+        case kNumber:
+            return numberOf(a) == numberOf(b);
+        case kObject:
+            return a.obj() == b.obj();
+        case kError:
+            return a.rawError() == b.rawError();
+        default:
+            return true;
     }
 }
 
+int64_t Dictionary::probe(const Value& key, uint64_t hash, size_t* insertAt) const {
+    if (slots_.empty()) {
+        if (insertAt) *insertAt = SIZE_MAX;
+        return -1;
+    }
+    size_t mask = slots_.size() - 1;
+    size_t firstDeleted = SIZE_MAX;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        int32_t slot = slots_[i];
+        if (slot == kFree) {
+            if (insertAt) *insertAt = firstDeleted != SIZE_MAX ? firstDeleted : i;
+            return -1;
+        }
+        if (slot == kDeleted) {
+            if (firstDeleted == SIZE_MAX) firstDeleted = i;
+            continue;
+        }
+        const Entry& e = entries_[slot];
+        if (e.hash == hash && sameKey(e.key, key)) return static_cast<int64_t>(i);
+    }
+}
+
+void Dictionary::rebuild(size_t capacity) {
+    // Drop removed entries, then lay the slots out anew.
+    if (live_ != entries_.size()) {
+        std::vector<Entry> kept;
+        kept.reserve(live_);
+        for (Entry& e : entries_) {
+            if (e.live) kept.push_back(std::move(e));
+        }
+        entries_ = std::move(kept);
+    }
+    size_t size = 16;
+    while (size < capacity * 2) size *= 2;
+    slots_.assign(size, kFree);
+    for (size_t n = 0; n < entries_.size(); ++n) {
+        size_t i = entries_[n].hash & (size - 1);
+        while (slots_[i] != kFree) i = (i + 1) & (size - 1);
+        slots_[i] = static_cast<int32_t>(n);
+    }
+    used_ = entries_.size();
+}
+
 Dictionary::Entry* Dictionary::find(const Value& key) {
-    auto it = index_.find(keyOf(key));
-    return it == index_.end() ? nullptr : &entries_[it->second];
+    int64_t at = probe(key, hashOf(key), nullptr);
+    return at < 0 ? nullptr : &entries_[slots_[at]];
 }
 
 Dictionary::Entry& Dictionary::add(const Value& key, const Value& item) {
-    auto [it, added] = index_.emplace(keyOf(key), entries_.size());
-    if (!added) throwError(457);
-    entries_.push_back({key.deref(), item.deref(), true});
+    uint64_t hash = hashOf(key);
+    size_t insertAt;
+    if (probe(key, hash, &insertAt) >= 0) throwError(457);
+    if (insertAt == SIZE_MAX || (used_ + 1) * 2 > slots_.size()) {
+        rebuild(live_ + 1);
+        probe(key, hash, &insertAt);
+    }
+    if (slots_[insertAt] == kFree) ++used_;
+    slots_[insertAt] = static_cast<int32_t>(entries_.size());
+    entries_.push_back({key.deref(), item.deref(), hash, true});
     ++live_;
     return entries_.back();
 }
 
 void Dictionary::remove(const Value& key) {
-    auto it = index_.find(keyOf(key));
-    if (it == index_.end()) throwError(32811);
-    Entry& e = entries_[it->second];
+    int64_t at = probe(key, hashOf(key), nullptr);
+    if (at < 0) throwError(32811);
+    Entry& e = entries_[slots_[at]];
     e.live = false;
     e.key = Value();
     e.item = Value();
-    index_.erase(it);
+    slots_[at] = kDeleted;
     --live_;
-    if (entries_.size() > 32 && live_ < entries_.size() / 2) compact();
-}
-
-void Dictionary::compact() {
-    std::vector<Entry> kept;
-    kept.reserve(live_);
-    for (Entry& e : entries_) {
-        if (e.live) kept.push_back(std::move(e));
-    }
-    entries_ = std::move(kept);
-    index_.clear();
-    for (size_t i = 0; i < entries_.size(); ++i) index_.emplace(keyOf(entries_[i].key), i);
+    if (entries_.size() > 32 && live_ < entries_.size() / 2) rebuild(live_);
 }
 
 void Dictionary::removeAll() {
     entries_.clear();
-    index_.clear();
+    slots_.clear();
+    used_ = 0;
     live_ = 0;
 }
 
 void Dictionary::rename(const Value& from, const Value& to) {
-    auto it = index_.find(keyOf(from));
-    if (it == index_.end()) throwError(32811);
-    std::u16string newKey = keyOf(to);
-    if (index_.count(newKey)) throwError(457);
-    size_t at = it->second;
-    index_.erase(it);
-    index_.emplace(std::move(newKey), at);
-    entries_[at].key = to.deref();
+    int64_t at = probe(from, hashOf(from), nullptr);
+    if (at < 0) throwError(32811);
+    if (find(to)) throwError(457);
+    int32_t index = slots_[at];
+    slots_[at] = kDeleted;
+    Entry& e = entries_[index];
+    e.key = to.deref();
+    e.hash = hashOf(e.key);
+    size_t insertAt;
+    probe(e.key, e.hash, &insertAt);
+    if (slots_[insertAt] == kFree) ++used_;
+    slots_[insertAt] = index;
 }
 
 void Dictionary::item(InvokeKind kind, std::span<Value* const> args, Value& result) {

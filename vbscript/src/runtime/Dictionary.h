@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "vbscript/object.h"
@@ -22,10 +22,19 @@ private:
     struct Entry {
         Value key;
         Value item;
+        uint64_t hash = 0;
         bool live = true;
     };
 
-    std::u16string keyOf(const Value& key) const;
+    // Open addressing over entry indexes: a lookup hashes the key in place, with no copy.
+    static constexpr int32_t kFree = -1;
+    static constexpr int32_t kDeleted = -2;
+
+    uint64_t hashOf(const Value& key) const;
+    bool sameKey(const Value& a, const Value& b) const;
+    // The slot holding the key, or -1 (and `insertAt`, the first slot it could go in).
+    int64_t probe(const Value& key, uint64_t hash, size_t* insertAt) const;
+    void rebuild(size_t capacity);
     Entry* find(const Value& key);
     Entry& add(const Value& key, const Value& item);
     void remove(const Value& key);
@@ -37,7 +46,8 @@ private:
     void compact();
 
     std::vector<Entry> entries_;
-    std::unordered_map<std::u16string, size_t> index_;
+    std::vector<int32_t> slots_;
+    size_t used_ = 0;  // slots not free (live or deleted)
     size_t live_ = 0;
     int compareMode_ = 0;  // 0 binary, 1 text, 2 database (compares as text)
 };
