@@ -48,7 +48,7 @@ bool HttpTransfer::await(QNetworkReply* reply, int timeoutMs, bool restartOnData
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, &loop, [&] {
         timedOut = true;
-        reply->abort();
+        if (!reply->isFinished()) reply->abort();
     });
     if (restartOnData)
         connect(reply, &QNetworkReply::downloadProgress, &timer, [&] { timer.start(timeoutMs); });
@@ -63,9 +63,12 @@ bool HttpTransfer::await(QNetworkReply* reply, int timeoutMs, bool restartOnData
 HttpTransfer::Result HttpTransfer::failureOf(QNetworkReply* reply) {
     Result r;
     r.httpStatus = statusOf(reply);
-    if (r.httpStatus != 0 && r.httpStatus != 200) r.status = Status::ServerError;
-    else if (reply->error() != QNetworkReply::NoError) r.status = Status::NetworkError;
-    else r.status = Status::ServerError;  // no HTTP status at all
+    if (r.httpStatus != 0 && r.httpStatus != 200)
+        r.status = Status::ServerError;
+    else if (reply->error() != QNetworkReply::NoError)
+        r.status = Status::NetworkError;
+    else
+        r.status = Status::ServerError;  // no HTTP status at all
     r.detail = reply->errorString();
     return r;
 }
@@ -78,7 +81,7 @@ HttpTransfer::Result HttpTransfer::fetch(const QUrl& url, int timeoutMs, qint64 
     QByteArray body;
     bool tooLarge = false;
     auto take = [&] {
-        if (tooLarge) return;
+        if (tooLarge || !rp->isOpen()) return;
         body += rp->read(maxBytes + 1 - body.size());
         if (body.size() > maxBytes) {
             tooLarge = true;
@@ -86,7 +89,7 @@ HttpTransfer::Result HttpTransfer::fetch(const QUrl& url, int timeoutMs, qint64 
         }
     };
     connect(rp, &QNetworkReply::metaDataChanged, this, [&] {
-        if (announcedLength(rp) > maxBytes) {
+        if (!tooLarge && announcedLength(rp) > maxBytes) {
             tooLarge = true;
             rp->abort();
         }
@@ -101,8 +104,8 @@ HttpTransfer::Result HttpTransfer::fetch(const QUrl& url, int timeoutMs, qint64 
     return {Status::Ok, 200, body, {}};
 }
 
-HttpTransfer::Result HttpTransfer::download(const QUrl& url, const QString& path,
-                                            int idleTimeoutMs, const Progress& progress) {
+HttpTransfer::Result HttpTransfer::download(const QUrl& url, const QString& path, int idleTimeoutMs,
+                                            const Progress& progress) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return {Status::WriteError, 0, {}, QStringLiteral("cannot create %1").arg(folder)};
@@ -118,13 +121,13 @@ HttpTransfer::Result HttpTransfer::download(const QUrl& url, const QString& path
     connect(rp, &QNetworkReply::metaDataChanged, this, [&] {
         // An error page must not end up as the program we later run.
         const int status = statusOf(rp);
-        if (status != 0 && status != 200) {
+        if (!refused && status != 0 && status != 200) {
             refused = true;
             rp->abort();
         }
     });
     auto drain = [&] {
-        if (writeFailed || refused) return;
+        if (writeFailed || refused || !rp->isOpen()) return;
         const QByteArray chunk = rp->readAll();
         if (chunk.isEmpty()) return;
         if (file.write(chunk) != chunk.size()) {
@@ -142,15 +145,23 @@ HttpTransfer::Result HttpTransfer::download(const QUrl& url, const QString& path
     Result r;
     r.httpStatus = statusOf(rp);
     const qint64 announced = announcedLength(rp);
-    if (!inTime) r = {Status::TimedOut, r.httpStatus, {}, QStringLiteral("time-out")};
-    else if (writeFailed) r = {Status::WriteError, r.httpStatus, {}, file.errorString()};
-    else if (refused || r.httpStatus != 200) r = failureOf(rp);
+    if (!inTime)
+        r = {Status::TimedOut, r.httpStatus, {}, QStringLiteral("time-out")};
+    else if (writeFailed)
+        r = {Status::WriteError, r.httpStatus, {}, file.errorString()};
+    else if (refused || r.httpStatus != 200)
+        r = failureOf(rp);
     else if (announced >= 0 && written != announced)
-        r = {Status::Incomplete, r.httpStatus, {},
+        r = {Status::Incomplete,
+             r.httpStatus,
+             {},
              QStringLiteral("%1 of %2 bytes").arg(written).arg(announced)};
-    else if (rp->error() != QNetworkReply::NoError) r = failureOf(rp);
-    else if (!file.commit()) r = {Status::WriteError, r.httpStatus, {}, file.errorString()};
-    else r.status = Status::Ok;
+    else if (rp->error() != QNetworkReply::NoError)
+        r = failureOf(rp);
+    else if (!file.commit())
+        r = {Status::WriteError, r.httpStatus, {}, file.errorString()};
+    else
+        r.status = Status::Ok;
     // A QSaveFile that was never committed discards its temporary file.
     return r;
 }

@@ -13,7 +13,7 @@ class QNetworkReply;
 // a progress bar can move while user input is held back.
 class HttpTransfer : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Status {
         Ok,
         TimedOut,
@@ -45,7 +45,7 @@ public:
     Result download(const QUrl& url, const QString& path, int idleTimeoutMs,
                     const Progress& progress = {});
 
-private:
+  private:
     QNetworkReply* get(const QUrl& url);
     // Runs until the reply is finished; returns false when the timer ran out.
     bool await(QNetworkReply* reply, int timeoutMs, bool restartOnData);

@@ -8,8 +8,10 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 QString withoutFinalLineBreak(QString text) {
-    if (text.endsWith(QStringLiteral("\r\n"))) text.chop(2);
-    else if (text.endsWith(u'\n') || text.endsWith(u'\r')) text.chop(1);
+    if (text.endsWith(QStringLiteral("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
     return text;
 }
 
@@ -29,7 +31,8 @@ std::optional<double> OfferedVersion::parse(const QString& text) {
     t = withoutBlanks(withoutFinalLineBreak(t));
     // Digits with at most one point; signs, exponents and a second point are
     // not a version.
-    static const QRegularExpression number(QStringLiteral("^(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)$"));
+    static const QRegularExpression number(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+")));
     if (!number.match(t).hasMatch()) return std::nullopt;
     bool ok = false;
     const double value = t.toDouble(&ok);  // QString::toDouble is locale-independent

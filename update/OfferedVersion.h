@@ -6,7 +6,7 @@
 // The version number the update server offers: the whole body of the
 // information file is one decimal number.
 class OfferedVersion {
-public:
+  public:
     // The number, or nothing when the text is anything but one decimal
     // number. Blanks around it and one final line break are allowed.
     static std::optional<double> parse(const QString& text);

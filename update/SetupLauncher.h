@@ -4,7 +4,7 @@
 // Starting the downloaded setup program. The update window takes any
 // launcher of this shape, so tests record the command instead of running it.
 class SetupLauncher {
-public:
+  public:
     // Starts the program in its own folder without waiting for it; false when
     // it could not be started.
     static bool start(const QString& program);

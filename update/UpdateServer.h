@@ -6,7 +6,7 @@
 // address is ours; self-hosters and tests point KORVELVBS_UPDATE_URL at
 // their own server. The paths below the base never change.
 class UpdateServer {
-public:
+  public:
     static constexpr const char* defaultBase = "https://update.korvelvbs.cn";
     static constexpr const char* environmentVariable = "KORVELVBS_UPDATE_URL";
 
@@ -21,7 +21,7 @@ public:
 
     static bool isUsableBase(const QUrl& url);
 
-private:
+  private:
     QUrl under(const QString& path) const;
 
     QUrl base_;

@@ -132,9 +132,9 @@ void upfrm::download() {
     progress->show();
     repaint();
 
-    const HttpTransfer::Result r =
-        transfer_.download(UpdateServer(base_).setupUrl(), setupPath(), downloadIdleTimeout_,
-                           [this](qint64 received, qint64 total) { showProgress(received, total); });
+    const HttpTransfer::Result r = transfer_.download(
+        UpdateServer(base_).setupUrl(), setupPath(), downloadIdleTimeout_,
+        [this](qint64 received, qint64 total) { showProgress(received, total); });
     progress->hide();
     Cls();
     if (r.status != HttpTransfer::Status::Ok) {
@@ -177,18 +177,21 @@ void upfrm::keepUpdateValue(const QString& value) {
 QString upfrm::downloadFailureText(const HttpTransfer::Result& result) const {
     using S = HttpTransfer::Status;
     switch (result.status) {
-        case S::TimedOut: return QStringLiteral("下载超时！请检查网络连接后重试。");
+        case S::TimedOut:
+            return QStringLiteral("下载超时！请检查网络连接后重试。");
         case S::ServerError:
             return QStringLiteral("服务器返回错误（%1），下载失败！")
                 .arg(result.httpStatus ? QStringLiteral("HTTP %1").arg(result.httpStatus)
                                        : QStringLiteral("无效的应答"));
-        case S::Incomplete: return QStringLiteral("下载不完整，安装程序未保存！请重试。");
+        case S::Incomplete:
+            return QStringLiteral("下载不完整，安装程序未保存！请重试。");
         case S::WriteError:
             return QStringLiteral("无法保存安装程序到“%1”！请检查该文件夹是否可写。")
                 .arg(QDir::toNativeSeparators(QFileInfo(setupPath()).absolutePath()));
         case S::TooLarge:
         case S::NetworkError:
-        case S::Ok: break;
+        case S::Ok:
+            break;
     }
     return QStringLiteral("网络连接失败，下载失败！请检查网络连接后重试。");
 }

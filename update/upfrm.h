@@ -19,7 +19,7 @@ class SettingsStore;
 // is on screen.
 class upfrm : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Starts the setup program given by path; false when that failed.
     using Launcher = std::function<bool(const QString& program)>;
 
@@ -57,11 +57,11 @@ public:
     QPushButton* bsetup;
     QProgressBar* progress;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void arrange();
     void reset();
     void Print(const QString& line = {});
