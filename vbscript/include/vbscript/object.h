@@ -46,11 +46,14 @@ public:
         if (--refs_ == 0) destroy();
     }
     int32_t refCount() const noexcept { return refs_; }
+    // Engine-internal: non-zero for the engine's own class instances.
+    int32_t engineKind() const noexcept { return engineKind_; }
 
 protected:
     // Called when the last reference goes. Script classes run
     // Class_Terminate here before deleting themselves.
     virtual void destroy() noexcept { delete this; }
+    int32_t engineKind_ = 0;
 
 private:
     int32_t refs_ = 0;

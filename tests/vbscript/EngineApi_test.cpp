@@ -1,0 +1,247 @@
+// The engine's C++ API: host objects by late binding, errors, limits.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "vbscript/engine.h"
+
+using namespace vbs;
+
+namespace {
+
+// A host object with a property, an object property, methods and a default.
+class FakeHost : public Object {
+public:
+    void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
+                Value& result) override {
+        calls.emplace_back(name);
+        if (iequals(name, u"Value")) {
+            if (kind == InvokeKind::Let) value = *args.back();
+            else result = value;
+            return;
+        }
+        if (iequals(name, u"Child")) {
+            if (kind == InvokeKind::Set) {
+                if (!args.back()->isObject()) throwError(424);
+                child = *args.back();
+            } else {
+                result = child;
+            }
+            return;
+        }
+        if (iequals(name, u"Add")) {
+            if (args.size() != 2) throwError(450);
+            result = Value(args[0]->toDouble() + args[1]->toDouble());
+            return;
+        }
+        if (iequals(name, u"Bump")) {
+            *args[0] = Value(args[0]->toLong() + 1);
+            return;
+        }
+        if (iequals(name, u"Fail")) throw ScriptError(1234, u"host failed", u"FakeHost");
+        if (iequals(name, u"Wait")) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(120));
+            return;
+        }
+        if (name.empty()) {
+            result = Value(u"default");
+            return;
+        }
+        throwError(438);
+    }
+    Value value;
+    Value child;
+    std::vector<std::u16string> calls;
+};
+
+struct EngineTest : ::testing::Test {
+    Engine engine;
+    Ref<FakeHost> host = makeRef<FakeHost>();
+    void SetUp() override { engine.AddObject(u"Host", host); }
+    Value eval(const char16_t* e) { return engine.Eval(e); }
+};
+
+TEST_F(EngineTest, HostPropertiesAndMethodsByLateBinding) {
+    engine.AddCode(u"host.VALUE = 5\nr = Host.value + 1\ns = Host.Add(2, 3)\nd = Host");
+    EXPECT_EQ(host->value.toLong(), 5);
+    EXPECT_EQ(eval(u"r").toLong(), 6);
+    EXPECT_EQ(eval(u"s").toLong(), 5);
+    EXPECT_EQ(eval(u"d").toString(), u"default");
+}
+
+TEST_F(EngineTest, PropertySetStoresObjects) {
+    engine.AddCode(u"Class Thing : Public Name : End Class\n"
+                   u"Set t = New Thing : t.Name = \"x\"\nSet Host.Child = t\n"
+                   u"n = Host.Child.Name");
+    ASSERT_TRUE(host->child.isObject());
+    EXPECT_EQ(eval(u"n").toString(), u"x");
+    EXPECT_THROW(engine.AddCode(u"Set Host.Child = 5"), ScriptError);
+}
+
+TEST_F(EngineTest, ByRefArgumentsAreWrittenBack) {
+    engine.AddCode(u"v = 1\nHost.Bump v\nw = 1\nHost.Bump (w)\nDim a(1)\na(1) = 7\nHost.Bump a(1)");
+    EXPECT_EQ(eval(u"v").toLong(), 2);
+    EXPECT_EQ(eval(u"w").toLong(), 1);
+    EXPECT_EQ(eval(u"a(1)").toLong(), 8);
+}
+
+TEST_F(EngineTest, HostErrorsReachErr) {
+    engine.AddCode(u"On Error Resume Next\nHost.Fail\nn = Err.Number\nd = Err.Description\n"
+                   u"s = Err.Source\nHost.Nope\nm = Err.Number");
+    EXPECT_EQ(eval(u"n").toLong(), 1234);
+    EXPECT_EQ(eval(u"d").toString(), u"host failed");
+    EXPECT_EQ(eval(u"s").toString(), u"FakeHost");
+    EXPECT_EQ(eval(u"m").toLong(), 438);
+}
+
+TEST_F(EngineTest, UnhandledHostErrorComesBackFromAddCode) {
+    try {
+        engine.AddCode(u"x = 1\n  Host.Fail");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 1234);
+        EXPECT_EQ(e.description, u"host failed");
+        EXPECT_EQ(e.line, 2);
+        EXPECT_EQ(e.column, 3);
+        EXPECT_EQ(e.sourceLine, u"  Host.Fail");
+    }
+}
+
+TEST_F(EngineTest, DefinitionsSurviveBetweenPieces) {
+    engine.AddCode(u"Function Twice(x) : Twice = x * 2 : End Function\nDim kept : kept = 5");
+    engine.AddCode(u"r = Twice(21) + kept");
+    EXPECT_EQ(eval(u"r").toLong(), 47);
+    engine.AddCode(u"Function Twice(x) : Twice = x * 3 : End Function");
+    EXPECT_EQ(eval(u"Twice(2)").toLong(), 6);
+}
+
+TEST_F(EngineTest, SyntaxErrorStopsTheWholePiece) {
+    try {
+        engine.AddCode(u"ran = 1\nHost.Value = 9\ny = (1 +");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 1023);
+        EXPECT_EQ(e.description, u"Expected expression");
+        EXPECT_EQ(e.line, 3);
+        EXPECT_EQ(e.column, 9);
+        EXPECT_EQ(e.sourceLine, u"y = (1 +");
+        EXPECT_EQ(e.source, u"VBScript compilation error");
+    }
+    EXPECT_TRUE(eval(u"IsEmpty(ran)").toBool());
+    EXPECT_TRUE(host->value.isEmpty());
+}
+
+TEST_F(EngineTest, RuntimeErrorReportsLineColumnAndText) {
+    try {
+        engine.AddCode(u"a = 1\nSub S()\n    b = 1 \\ 0\nEnd Sub\nS");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 11);
+        EXPECT_EQ(e.description, u"Division by zero");
+        EXPECT_EQ(e.line, 3);
+        EXPECT_EQ(e.column, 5);
+        EXPECT_EQ(e.source, u"VBScript runtime error");
+    }
+}
+
+TEST_F(EngineTest, TimeOutStopsRunawayScriptsAndCannotBeCaught) {
+    engine.setTimeout(200);
+    auto t0 = std::chrono::steady_clock::now();
+    try {
+        engine.AddCode(u"On Error Resume Next\nDo\nLoop");
+        FAIL() << "no time-out";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, kErrTimeout);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+    // The engine works again afterwards.
+    EXPECT_EQ(eval(u"1 + 1").toLong(), 2);
+}
+
+TEST_F(EngineTest, TimeInsideHostCallsDoesNotCount) {
+    engine.setTimeout(200);
+    EXPECT_NO_THROW(engine.AddCode(u"For i = 1 To 4 : Host.Wait : Next"));
+    EXPECT_EQ(host->calls.size(), 4u);
+}
+
+TEST_F(EngineTest, HostServicesPauseTheClock) {
+    struct SlowHost : HostServices {
+        int msgBox(const std::u16string& prompt, int, const std::u16string&) override {
+            shown = prompt;
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            return 6;
+        }
+        std::u16string shown;
+    } services;
+    engine.setHostServices(&services);
+    engine.builtins().registerFunction(
+        u"AskTest",
+        [](BuiltinContext& ctx, std::span<Value> args, Value& out) {
+            out = Value(ctx.msgBox(args[0].toString(), 0, u""));
+        },
+        1, 1);
+    engine.setTimeout(100);
+    EXPECT_NO_THROW(engine.AddCode(u"a = AskTest(\"q1\") + AskTest(\"q2\")"));
+    EXPECT_EQ(services.shown, u"q2");
+    EXPECT_EQ(eval(u"a").toLong(), 12);
+}
+
+TEST_F(EngineTest, RecursionLimitRaisesOutOfStackSpace) {
+    engine.setRecursionLimit(50);
+    engine.AddCode(u"Function R(n) : R = R(n + 1) : End Function");
+    try {
+        engine.AddCode(u"R 0");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 28);
+    }
+    engine.AddCode(u"On Error Resume Next\nx = R(0)\nn = Err.Number");
+    EXPECT_EQ(eval(u"n").toLong(), 28);
+}
+
+TEST_F(EngineTest, EvalAndRunGiveTypedValues) {
+    EXPECT_EQ(eval(u"1 + 1").type(), vtInteger);
+    EXPECT_EQ(eval(u"\"a\" & 1").toString(), u"a1");
+    EXPECT_EQ(eval(u"2 ^ 10").type(), vtDouble);
+    engine.AddCode(u"Sub Inc(x) : x = x + 1 : End Sub\nFunction Mul(a, b) : Mul = a * b : End Function");
+    std::vector<Value> args{Value(6), Value(7)};
+    EXPECT_EQ(engine.Run(u"mul", args).toLong(), 42);
+    std::vector<Value> one{Value(1)};
+    engine.Run(u"Inc", one);
+    EXPECT_EQ(one[0].toLong(), 2);
+    EXPECT_THROW(engine.Run(u"NoSuch"), ScriptError);
+}
+
+TEST_F(EngineTest, ClassTerminateRunsWhenLastReferenceGoes) {
+    engine.AddCode(u"Class T : Private Sub Class_Terminate : Host.Value = \"gone\" : End Sub : End Class\n"
+                   u"Set a = New T\nSet b = a\nSet a = Nothing\nx = Host.Value\nSet b = Nothing\n"
+                   u"y = Host.Value");
+    EXPECT_TRUE(eval(u"IsEmpty(x)").toBool());
+    EXPECT_EQ(eval(u"y").toString(), u"gone");
+}
+
+TEST(ValueTest, TextFormsAndRounding) {
+    EXPECT_EQ(Value(2432902008176640000.0).toString(), u"2.43290200817664E+18");
+    EXPECT_EQ(Value(0.1 + 0.2).toString(), u"0.3");
+    EXPECT_EQ(Value::single(1.0f / 3).toString(), u"0.3333333");
+    EXPECT_EQ(Value(2.5).toLong(), 2);
+    EXPECT_EQ(Value(3.5).toInteger(), 4);
+    EXPECT_THROW(Value(40000).toInteger(), ScriptError);
+    EXPECT_EQ(Value(true).toString(), u"True");
+    EXPECT_EQ(Value::currency(12345).toString(), u"1.2345");
+}
+
+TEST(ValueTest, AppendDoesNotTouchSharedText) {
+    Value a(u"abc");
+    Value b = a;
+    b.append(u"d");
+    EXPECT_EQ(a.str(), u"abc");
+    EXPECT_EQ(b.str(), u"abcd");
+    const char16_t* before = b.str().data();
+    b.append(u"e");
+    EXPECT_EQ(b.str(), u"abcde");
+    (void)before;
+}
+
+}  // namespace

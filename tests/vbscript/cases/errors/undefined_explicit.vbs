@@ -1,0 +1,6 @@
+Option Explicit
+Dim known
+known = 1
+WScript.Echo known              ' expect: 1
+unknown = 2
+' expect-error: (5, 1) VBScript runtime error 500: Variable is undefined

@@ -1,0 +1,17 @@
+' Deep recursion raises error 28 instead of crashing.
+Function Down(n) : Down = Down(n + 1) : End Function
+On Error Resume Next
+x = Down(0)
+WScript.Echo Err.Number, Err.Description   ' expect: 28 Out of stack space
+Err.Clear
+' The engine is still usable afterwards.
+Function Depth(n) : If n = 0 Then Depth = 0 Else Depth = 1 + Depth(n - 1)
+End Function
+WScript.Echo Depth(500)                    ' expect: 500
+' A huge allocation raises error 7.
+ReDim big(2000000000)
+WScript.Echo Err.Number, Err.Description   ' expect: 7 Out of memory
+Err.Clear
+Dim huge()
+ReDim huge(100000, 100000)
+WScript.Echo Err.Number                    ' expect: 7
