@@ -185,6 +185,21 @@ TEST_F(UpdateWindow, OpeningTheWindowRunsTheCheck) {
     EXPECT_EQ(server.requested, QStringList{kInfo});
 }
 
+TEST_F(UpdateWindow, EveryOpeningStartsAfreshWithANewCheck) {
+    offer("1.14");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->updatebutton->isEnabled(); }, 5000));
+    window->hide();
+    offer("1.131");
+    window->show();
+    // The buttons of the last opening are gone at once, before any answer.
+    EXPECT_FALSE(window->updatebutton->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialogs.calls.isEmpty(); }, 5000));
+    EXPECT_EQ(messages(), QStringList{kNewest});
+    EXPECT_EQ(window->Text1->text(), "1.131");
+    EXPECT_EQ(server.requested, (QStringList{kInfo, kInfo}));
+}
+
 TEST_F(UpdateWindow, EnvironmentVariableChoosesTheServer) {
     offer("1.14");
     qputenv(UpdateServer::environmentVariable, server.base().toString().toUtf8());
@@ -270,6 +285,18 @@ TEST_F(UpdateWindow, ServerErrorPageIsNeverSavedAsTheProgram) {
     EXPECT_TRUE(updateFolder().isEmpty());
     EXPECT_EQ(updateKey(), "<absent>");
     EXPECT_FALSE(window->bsetup->isEnabled());
+}
+
+TEST_F(UpdateWindow, StalledDownloadTimesOut) {
+    server.on(kSetup, TestHttpServer::silence());
+    window->setDownloadIdleTimeout(150);
+    checkAndDownload();
+
+    ASSERT_EQ(dialogs.calls.size(), 2);
+    EXPECT_TRUE(dialogs.calls[1].text.contains("下载超时"));
+    EXPECT_FALSE(QFile::exists(setupFile()));
+    EXPECT_EQ(updateKey(), "<absent>");
+    EXPECT_FALSE(window->progress->isVisibleTo(window.get()));
 }
 
 TEST_F(UpdateWindow, UnwritableUpdateFolderIsReported) {
