@@ -12,23 +12,16 @@
 #include "start.h"
 #include "p.h"
 #include "ProcessLauncher.h"
-#include <QInputDialog>
+#include "BatType.h"
+#include "CodeBoxHost.h"
+#include "CodeBox.h"
+#include "QtArgumentDialogs.h"
 
-namespace {
-
-// A plain choice box until the host object's option dialog takes over.
-QString plainOptionQuestion(const QString& choices, const QString& title) {
-    bool ok = false;
-    const QString pick = QInputDialog::getItem(nullptr, QStringLiteral("选择一项"), title,
-                                               choices.split(u','), 0, false, &ok);
-    return ok ? pick : QString();
-}
-
-}  // namespace
 
 EditorApp::EditorApp(QString fileToOpen)
     : fileToOpen_(std::move(fileToOpen)), dialogs_(std::make_unique<QtDialogServices>()),
-      launcher_(std::make_unique<QtProcessLauncher>()) {}
+      launcher_(std::make_unique<QtProcessLauncher>()),
+      argumentDialogs_(std::make_unique<QtArgumentDialogs>()) {}
 
 EditorApp::~EditorApp() { delete main_; }
 
@@ -40,8 +33,9 @@ void EditorApp::begin() {
 
 void EditorApp::showMain() {
     main_ = new mainfrm({SettingsStore::instance(), *dialogs_, StatementTable::instance(),
-                         AppPaths::applicationFolder(), *launcher_, plainOptionQuestion});
+                         AppPaths::applicationFolder(), *launcher_, *argumentDialogs_});
     dialogs_->setParent(main_);
+    argumentDialogs_->setParent(main_);
     connect(main_, &mainfrm::closeRequested, [] {
         // Ends at once: no questions, nothing written.
         std::_Exit(0);
@@ -61,7 +55,18 @@ void EditorApp::showMain() {
 
 void EditorApp::showSafeMode() {
     // The main window is never shown; the program ends with this window.
-    auto* safe = new p({*dialogs_, *launcher_, plainOptionQuestion, {}});
+    // The safe-mode editor has its own host object, used only for the
+    // unsaved-changes question.
+    auto asker = std::make_shared<BatType*>(nullptr);
+    auto* safe = new p({*dialogs_, *launcher_,
+                        [asker](const QString& choices, const QString& title) {
+                            return *asker ? (*asker)->OptionDLG(choices, title) : QString();
+                        },
+                        {}});
+    safeHost_ = std::make_unique<CodeBoxHost>(*safe->codebox, [] { return QStringLiteral("0"); });
+    *asker = new BatType(*safeHost_, *argumentDialogs_, safe);
+    (*asker)->hide();
+    argumentDialogs_->setParent(safe);
     safe->setAttribute(Qt::WA_DeleteOnClose);
     dialogs_->setParent(safe);
     connect(safe, &p::closeRequested, [] { std::_Exit(0); });

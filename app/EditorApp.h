@@ -5,6 +5,8 @@
 
 class QtDialogServices;
 class QtProcessLauncher;
+class QtArgumentDialogs;
+class CodeBoxHost;
 class mainfrm;
 class start;
 
@@ -26,6 +28,8 @@ private:
     QString fileToOpen_;
     std::unique_ptr<QtDialogServices> dialogs_;
     std::unique_ptr<QtProcessLauncher> launcher_;
+    std::unique_ptr<QtArgumentDialogs> argumentDialogs_;
+    std::unique_ptr<CodeBoxHost> safeHost_;
     QPointer<start> splash_;
     mainfrm* main_ = nullptr;
 };

@@ -10,6 +10,13 @@
 #include "BlueButton.h"
 #include "CodeBox.h"
 #include "DocumentCommands.h"
+#include "BatType.h"
+#include "BatTypeObject.h"
+#include "CodeBoxHost.h"
+#include "CommonDialog.h"
+#include "ScriptControl.h"
+#include "ScriptRunner.h"
+#include "StatementInsertion.h"
 #include "ProcessLauncher.h"
 #include <QShortcut>
 #include "DialogServices.h"
@@ -18,6 +25,7 @@
 #include "StatementPanel.h"
 #include "StatementTable.h"
 #include "ProcessState.h"
+#include "AppPaths.h"
 #include "TextFile.h"
 #include "VbColor.h"
 
@@ -74,8 +82,22 @@ mainfrm::mainfrm(Services services, QWidget* parent)
     panel->setObjectName(QStringLiteral("panel"));
 
     arrange();
+    host_ = std::make_unique<CodeBoxHost>(*codebox, [this] { return state.CrlfPlus; });
+    BatTypeobj = new BatType(*host_, s_.argumentDialogs, this);
+    BatTypeobj->setObjectName(QStringLiteral("BatTypeobj"));
+    BatTypeobj->hide();
+    sc_ = std::make_unique<ScriptControl>(s_.dialogs);
+    runner_ = std::make_unique<ScriptRunner>(*sc_, s_.dialogs);
+    insertion_ = std::make_unique<StatementInsertion>(
+        state, *host_, s_.table, [this](const QString& path) { return runcode(path); },
+        [this](const QString& t) { setStatus(t); });
+    auto optionQuestion = s_.optionDLG;
+    if (!optionQuestion)
+        optionQuestion = [this](const QString& choices, const QString& title) {
+            return BatTypeobj->OptionDLG(choices, title);
+        };
     docs_ = std::make_unique<DocumentCommands>(DocumentCommands::Env{
-        this, *codebox, state, s_.dialogs, s_.launcher, s_.optionDLG,
+        this, *codebox, state, s_.dialogs, s_.launcher, optionQuestion,
         [this](const QString& t) { setStatus(t); }});
     connectCommands();
     paintBackground(this, backColor_);
@@ -222,6 +244,8 @@ mainfrm::LoadOutcome mainfrm::Load() {
     codebox->setCaretPosition(codebox->Text().size());
     state.CrlfPlus = s_.settings.get(QStringLiteral("korvelbat"), kSection, QStringLiteral("crlfplus"),
                                      QStringLiteral("0"));
+    sc_->AddObject(QStringLiteral("CBatCode"), vbs::makeRef<BatTypeObject>(BatTypeobj));
+    sc_->AddObject(QStringLiteral("CFileDlg"), vbs::makeRef<CommonDialog>(s_.dialogs));
     emit registerHostObjects();
     switch (s_.table.load(s_.appFolder)) {
         case StatementTable::LoadResult::FileMissing:
@@ -249,6 +273,14 @@ bool mainfrm::eventFilter(QObject* watched, QEvent* event) {
 
 bool mainfrm::openPath(const QString& path) { return docs_->openPath(path); }
 
+EditorHost& mainfrm::editorHost() { return *host_; }
+
+bool mainfrm::runcode(const QString& sfilepath) {
+    return runner_->runcode(AppPaths::toLocalPath(sfilepath));
+}
+
+void mainfrm::CodeAddString(const QString& addstr) { host_->CodeAddString(addstr); }
+
 mainfrm::~mainfrm() = default;
 
 void mainfrm::connectCommands() {
@@ -256,6 +288,14 @@ void mainfrm::connectCommands() {
         state.Modified = true;
         setStatus(QStringLiteral("状态：正常"));
     });
+    connect(panel, &StatementPanel::statementActivated, this,
+            [this](int i) { insertion_->listDoubleClicked(i); });
+    connect(panel, &StatementPanel::runScript, this,
+            [this](const QString& path) { insertion_->searchHit(path); });
+    connect(panel, &StatementPanel::listMousePressed, this,
+            [this](int b) { insertion_->listMousePressed(b); });
+    connect(codebox, &CodeBox::mousePressed, this, [this](int b) { insertion_->codeBoxMousePressed(b); });
+    connect(this, &mainfrm::backgroundPressed, this, [this](int b) { insertion_->backgroundMousePressed(b); });
     connect(newproject, &BlueButton::Click, this, [this] { docs_->New(); });
     connect(open, &BlueButton::Click, this, [this] { docs_->Open(); });
     connect(saveproject, &BlueButton::Click, this, [this] { docs_->Save(); });

@@ -6,7 +6,14 @@
 #include "MainWindowState.h"
 #include "WindowDrag.h"
 
+class ArgumentDialogs;
+class BatType;
 class BlueButton;
+class CodeBoxHost;
+class EditorHost;
+class ScriptControl;
+class ScriptRunner;
+class StatementInsertion;
 class CodeBox;
 class DialogServices;
 class DocumentCommands;
@@ -27,8 +34,10 @@ public:
         StatementTable& table;
         QString appFolder;
         ProcessLauncher& launcher;
-        // The option question ("a,b,c", title) -> the chosen text.
-        std::function<QString(const QString&, const QString&)> optionDLG;
+        ArgumentDialogs& argumentDialogs;
+        // Stands in for the host object's option question in tests; empty
+        // means BatTypeobj asks.
+        std::function<QString(const QString&, const QString&)> optionDLG = {};
     };
 
     explicit mainfrm(Services services, QWidget* parent = nullptr);
@@ -73,6 +82,17 @@ public:
     // to the user and changes nothing.
     bool openPath(const QString& path);
     DocumentCommands& documents() { return *docs_; }
+    EditorHost& editorHost();
+    // The host object: generator scripts reach it as "CBatCode".
+    BatType* BatTypeobj;
+    ScriptControl& sc() { return *sc_; }
+    ScriptRunner& runner() { return *runner_; }
+    StatementInsertion& insertion() { return *insertion_; }
+    // Runs a generator script file in the engine; false when it failed.
+    bool runcode(const QString& sfilepath);
+    // Inserts at the caret (the host object's StringReturn and the
+    // favourites come here).
+    void CodeAddString(const QString& addstr);
 
 signals:
     // The close picture was clicked.
@@ -100,6 +120,10 @@ private:
     WindowDrag drag_;
     bool pressOnBackground_ = false;
     std::unique_ptr<DocumentCommands> docs_;
+    std::unique_ptr<CodeBoxHost> host_;
+    std::unique_ptr<ScriptControl> sc_;
+    std::unique_ptr<ScriptRunner> runner_;
+    std::unique_ptr<StatementInsertion> insertion_;
 
     Services s_;
     uint32_t titleColor_;

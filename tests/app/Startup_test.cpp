@@ -13,6 +13,7 @@
 #include "VbColor.h"
 #include "mainfrm.h"
 #include "RecordingLauncher.h"
+#include "ScriptedArgumentDialogs.h"
 
 namespace {
 
@@ -24,12 +25,13 @@ struct Start {
     ScriptedDialogs dialogs;
     StatementTable table;
     RecordingLauncher launcher;
+    ScriptedArgumentDialogs argumentDialogs;
     QStringList optionAnswers;
     QStringList optionQuestions;
     std::unique_ptr<mainfrm> w;
 
     mainfrm::Services services() {
-        return {settings, dialogs, table, app.path(), launcher,
+        return {settings, dialogs, table, app.path(), launcher, argumentDialogs,
                 [this](const QString& choices, const QString& title) {
                     optionQuestions << choices + "|" + title;
                     return optionAnswers.isEmpty() ? QString() : optionAnswers.takeFirst();
