@@ -1,0 +1,205 @@
+#include "ChildProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "vbscript/value.h"
+
+extern char** environ;
+
+namespace scripting {
+
+namespace {
+
+constexpr int32_t kFileNotFound = static_cast<int32_t>(0x80070002u);
+
+void drain(int fd, std::shared_ptr<PipeBuffer> buffer) {
+    char buf[8192];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            buffer->add(buf, static_cast<size_t>(n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;
+        }
+    }
+    ::close(fd);
+    buffer->finish();
+}
+
+std::string firstWord(const std::string& cmd) {
+    size_t i = cmd.find_first_not_of(" \t");
+    if (i == std::string::npos) return {};
+    if (cmd[i] == '"' || cmd[i] == '\'') {
+        size_t end = cmd.find(cmd[i], i + 1);
+        return cmd.substr(i + 1, end == std::string::npos ? std::string::npos : end - i - 1);
+    }
+    size_t end = cmd.find_first_of(" \t;|&<>()", i);
+    return cmd.substr(i, end == std::string::npos ? std::string::npos : end - i);
+}
+
+bool isShellWord(const std::string& w) {
+    static const char* words[] = {"cd", "echo", "exit", "export", "set", "unset", "test", "[",
+                                  "true", "false", "read", "printf", "pwd", "if", "for", "while",
+                                  "case", "exec", "eval", ".", "source", "command", "type",
+                                  "ulimit", "umask", "wait", "kill", "trap", "shift", "{", "!"};
+    for (const char* s : words) {
+        if (w == s) return true;
+    }
+    // Assignments, expansions and redirections are the shell's to judge.
+    return w.find_first_of("=$`*?~") != std::string::npos;
+}
+
+bool executable(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+}  // namespace
+
+void PipeBuffer::add(const char* data, size_t size) {
+    std::lock_guard lock(mutex_);
+    data_.append(data, size);
+    ready_.notify_all();
+}
+
+void PipeBuffer::finish() {
+    std::lock_guard lock(mutex_);
+    done_ = true;
+    ready_.notify_all();
+}
+
+bool PipeBuffer::take(std::string& out) {
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [this] { return !data_.empty() || done_; });
+    if (data_.empty()) return false;
+    out += data_;
+    data_.clear();
+    return true;
+}
+
+bool ChildProcess::programExists(const std::u16string& command) {
+    std::string word = firstWord(vbs::toUtf8(command));
+    if (word.empty()) return false;
+    if (isShellWord(word)) return true;
+    if (word.find('/') != std::string::npos) return executable(word);
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+    size_t i = 0;
+    while (i <= dirs.size()) {
+        size_t j = dirs.find(':', i);
+        if (j == std::string::npos) j = dirs.size();
+        std::string dir = dirs.substr(i, j - i);
+        if (executable((dir.empty() ? "." : dir) + "/" + word)) return true;
+        i = j + 1;
+    }
+    return false;
+}
+
+std::unique_ptr<ChildProcess> ChildProcess::start(const std::u16string& command, bool capture) {
+    if (!programExists(command)) {
+        vbs::throwError(kFileNotFound, u"系统找不到指定的文件。(" + command + u")", u"WshShell");
+    }
+    std::unique_ptr<ChildProcess> child(new ChildProcess);
+    std::string cmd = vbs::toUtf8(command);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    int in[2] = {-1, -1}, out[2] = {-1, -1}, err[2] = {-1, -1};
+    if (capture) {
+        if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
+            ::pipe2(err, O_CLOEXEC) != 0) {
+            posix_spawn_file_actions_destroy(&actions);
+            vbs::throwError(67);
+        }
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    }
+    // Writing to a child that has gone must fail with an error, not end
+    // the host; the child itself gets the usual default back.
+    static const bool ignored = (::signal(SIGPIPE, SIG_IGN), true);
+    (void)ignored;
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
+    std::vector<char*> argv = {const_cast<char*>("sh"), const_cast<char*>("-c"), cmd.data(), nullptr};
+    int rc = posix_spawn(&child->pid_, "/bin/sh", &actions, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    posix_spawn_file_actions_destroy(&actions);
+    if (capture) {
+        ::close(in[0]);
+        ::close(out[1]);
+        ::close(err[1]);
+    }
+    if (rc != 0) {
+        if (capture) ::close(in[1]), ::close(out[0]), ::close(err[0]);
+        vbs::throwError(kFileNotFound, u"无法启动程序：" + command, u"WshShell");
+    }
+    if (capture) {
+        child->stdin_ = in[1];
+        child->out_ = std::make_shared<PipeBuffer>();
+        child->err_ = std::make_shared<PipeBuffer>();
+        std::thread(drain, out[0], child->out_).detach();
+        std::thread(drain, err[0], child->err_).detach();
+    }
+    return child;
+}
+
+ChildProcess::~ChildProcess() {
+    if (stdin_ >= 0) ::close(stdin_);
+    // A child still running is left to run, as the script asked for nothing
+    // else; one that ended is reaped so it does not linger.
+    if (!done_) finished();
+}
+
+void ChildProcess::reap(int status) {
+    done_ = true;
+    if (WIFEXITED(status)) exitCode_ = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status)) exitCode_ = 128 + WTERMSIG(status);
+}
+
+bool ChildProcess::finished() {
+    if (done_) return true;
+    int status = 0;
+    pid_t r = ::waitpid(pid_, &status, WNOHANG);
+    if (r == pid_) reap(status);
+    else if (r < 0 && errno == ECHILD) done_ = true;
+    return done_;
+}
+
+int ChildProcess::wait() {
+    while (!done_) {
+        int status = 0;
+        pid_t r = ::waitpid(pid_, &status, 0);
+        if (r == pid_) reap(status);
+        else if (r < 0 && errno != EINTR) done_ = true;
+    }
+    return exitCode_;
+}
+
+void ChildProcess::terminate() {
+    if (!finished()) ::kill(pid_, SIGTERM);
+}
+
+int ChildProcess::takeStdin() {
+    int fd = stdin_;
+    stdin_ = -1;
+    return fd;
+}
+
+}  // namespace scripting

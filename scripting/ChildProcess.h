@@ -1,0 +1,75 @@
+// A program started through /bin/sh for WScript.Shell's Run and Exec. With
+// capture on, its standard output and error are drained by background
+// threads into buffers, so a chatty child never blocks on a full pipe while
+// the script waits for it to end.
+#pragma once
+
+#include <sys/types.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "StreamIo.h"
+
+namespace scripting {
+
+// Bytes collected from one pipe by a reader thread.
+class PipeBuffer {
+public:
+    void add(const char* data, size_t size);
+    void finish();
+    // Waits for bytes or the end; false at the end with nothing left.
+    bool take(std::string& out);
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::string data_;
+    bool done_ = false;
+};
+
+class PipeSource : public ByteSource {
+public:
+    explicit PipeSource(std::shared_ptr<PipeBuffer> buffer) : buffer_(std::move(buffer)) {}
+    bool read(std::string& out) override { return buffer_->take(out); }
+
+private:
+    std::shared_ptr<PipeBuffer> buffer_;
+};
+
+class ChildProcess {
+public:
+    ~ChildProcess();
+    // Raises the "file not found" error when the program named first in the
+    // command cannot be found, before anything is started.
+    static std::unique_ptr<ChildProcess> start(const std::u16string& command, bool capture);
+
+    bool finished();  // without waiting
+    int wait();       // exit code; 128 + signal for a killed child
+    int exitCode() const { return exitCode_; }
+    pid_t pid() const { return pid_; }
+    void terminate();
+
+    // Capture only: the write end of the child's standard input (-1 once
+    // handed out) and the collected output.
+    int takeStdin();
+    std::shared_ptr<PipeBuffer> out() const { return out_; }
+    std::shared_ptr<PipeBuffer> err() const { return err_; }
+
+    // Whether the program a command starts with can be found.
+    static bool programExists(const std::u16string& command);
+
+private:
+    ChildProcess() = default;
+    void reap(int status);
+
+    pid_t pid_ = -1;
+    bool done_ = false;
+    int exitCode_ = 0;
+    int stdin_ = -1;
+    std::shared_ptr<PipeBuffer> out_, err_;
+};
+
+}  // namespace scripting

@@ -1,0 +1,172 @@
+#include "ScriptHost.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "ConsoleHostUi.h"
+#include "FsPath.h"
+#include "HostOptions.h"
+#include "ScriptHostServices.h"
+#include "Scripting.h"
+#include "TextCodec.h"
+#include "WScriptObject.h"
+#include "Watchdog.h"
+#include "vbscript/engine.h"
+
+namespace scripting {
+
+namespace {
+
+const char16_t kTitle[] = u"Windows Script Host";
+
+std::string selfPath(const char* argv0) {
+    char buf[4096];
+    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n > 0) return std::string(buf, static_cast<size_t>(n));
+    return fspath::absolute(argv0 ? argv0 : "");
+}
+
+std::u16string hexCode(int32_t number) {
+    uint32_t code = static_cast<uint32_t>(number);
+    if (number > 0 && number <= 0xFFFF) code = 0x800A0000u | static_cast<uint32_t>(number);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%08X", code);
+    return vbs::fromUtf8(buf);
+}
+
+std::u16string sourceName(const vbs::ScriptError& e, bool chinese) {
+    if (e.source.empty() || e.source == vbs::kRuntimeSource)
+        return chinese ? u"Microsoft VBScript 运行时错误" : u"Microsoft VBScript runtime error";
+    if (e.source == vbs::kCompileSource)
+        return chinese ? u"Microsoft VBScript 编译器错误" : u"Microsoft VBScript compilation error";
+    return e.source;
+}
+
+// A script named without its extension is found with ".vbs" added.
+std::string locate(const std::string& name) {
+    if (fspath::isFile(name)) return fspath::absolute(name);
+    if (fspath::extensionName(vbs::fromUtf8(name)).empty() && fspath::isFile(name + ".vbs"))
+        return fspath::absolute(name + ".vbs");
+    return fspath::absolute(name);
+}
+
+std::u16string programName(Mode mode) { return mode == Mode::Console ? u"cscript" : u"wscript"; }
+
+void showLogo(HostUi& ui) {
+    ui.echo(u"KorvelVBS 脚本宿主 5.8（Linux）\n");
+}
+
+}  // namespace
+
+bool readScriptFile(const std::string& path, std::u16string& text, std::u16string& problem) {
+    std::u16string shown = fspath::toScript(path);
+    if (fspath::isFolder(path)) {
+        problem = u"“" + shown + u"”是一个文件夹，不是脚本文件。";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        problem = errno == ENOENT ? u"找不到脚本文件“" + shown + u"”。"
+                                  : u"无法打开脚本文件“" + shown + u"”：没有读取权限。";
+        return false;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        problem = u"读取脚本文件“" + shown + u"”时出错。";
+        return false;
+    }
+    text = TextCodec::decode(bytes.str());
+    return true;
+}
+
+std::u16string consoleErrorText(const std::string& scriptPath, const vbs::ScriptError& e) {
+    std::u16string s = fspath::toScript(scriptPath) + u"(" + vbs::fromUtf8(std::to_string(e.line)) +
+                       u", " + vbs::fromUtf8(std::to_string(e.column)) + u") ";
+    return s + sourceName(e, false) + u": " + e.description + u" (" + hexCode(e.number) + u")";
+}
+
+std::u16string windowErrorText(const std::string& scriptPath, const vbs::ScriptError& e) {
+    return u"脚本:\t" + fspath::toScript(scriptPath) + u"\n行:\t" +
+           vbs::fromUtf8(std::to_string(e.line)) + u"\n字符:\t" +
+           vbs::fromUtf8(std::to_string(e.column)) + u"\n错误:\t" + e.description + u"\n代码:\t" +
+           hexCode(e.number) + u"\n源:\t" + sourceName(e, true);
+}
+
+int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi) {
+    ConsoleHostUi consoleUi;
+    HostUi& ui = givenUi ? *givenUi : consoleUi;
+    HostOptions opts = HostOptions::parse(argc, argv);
+    const bool console = mode == Mode::Console;
+    if (!opts.error.empty()) {
+        ui.error(kTitle, opts.error + u"\n\n" + HostOptions::usageText(programName(mode)));
+        return 1;
+    }
+    if (opts.usage || opts.script.empty()) {
+        if (console) ui.echo(HostOptions::usageText(programName(mode)));
+        else if (!opts.batch) ui.error(kTitle, HostOptions::usageText(programName(mode)));
+        return opts.usage ? 0 : 1;
+    }
+    // The banner is for people at a terminal; piped output stays clean.
+    if (console && !opts.nologo && (opts.logo || ::isatty(STDOUT_FILENO))) showLogo(ui);
+
+    ScriptInfo info;
+    info.scriptPath = locate(opts.script);
+    info.hostPath = selfPath(argc > 0 ? argv[0] : nullptr);
+    info.arguments = opts.arguments;
+    info.console = console;
+    info.interactive = !opts.batch;
+    info.timeoutSeconds = opts.timeoutSeconds;
+
+    std::u16string code, problem;
+    if (!readScriptFile(info.scriptPath, code, problem)) {
+        if (console || !opts.batch) ui.error(kTitle, problem);
+        return 1;
+    }
+
+    vbs::Engine engine;
+    ScriptHostServices services(ui, opts.batch);
+    engine.setHostServices(&services);
+    engine.setTimeout(0);  // //T:nn is the only limit a host script has
+    registerScriptingObjects(engine);
+
+    std::u16string scriptName = fspath::toScript(fspath::lastName(info.scriptPath));
+    Watchdog watchdog([scriptName, &info] {
+        std::u16string msg = u"脚本“" + scriptName + u"”的运行时间超过了 " +
+                             vbs::fromUtf8(std::to_string(info.timeoutSeconds)) +
+                             u" 秒的限制，已被终止。\n";
+        std::fflush(stdout);
+        std::string bytes = vbs::toUtf8(msg);
+        ssize_t ignored = ::write(STDERR_FILENO, bytes.data(), bytes.size());
+        (void)ignored;
+        std::_Exit(1);
+    });
+    watchdog.arm(info.timeoutSeconds);
+
+    vbs::Ref<WScriptObject> wscript(new WScriptObject(info, engine, ui));
+    wscript->onTimeoutChanged = [&watchdog, &info](int s) {
+        info.timeoutSeconds = s;
+        watchdog.arm(s);
+    };
+    engine.AddObject(u"WScript", wscript);
+    try {
+        engine.AddCode(std::u16string_view(code));
+    } catch (const vbs::ScriptError& e) {
+        if (e.number == kScriptQuit) return wscript->exitCode();
+        if (console) ui.error(kTitle, consoleErrorText(info.scriptPath, e));
+        else if (!opts.batch) ui.error(kTitle, windowErrorText(info.scriptPath, e));
+        return 1;
+    } catch (const std::exception& e) {
+        ui.error(kTitle, u"脚本宿主内部错误：" + vbs::fromUtf8(e.what()));
+        return 1;
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
+}  // namespace scripting
