@@ -51,7 +51,7 @@ double numberOf(const Value& v) {
 
 }  // namespace
 
-uint64_t Dictionary::hashOf(const Value& v) const {
+uint32_t Dictionary::hashOf(const Value& v) const {
     const Value& key = v.deref();
     KeyKind kind = kindOf(key);
     uint64_t h = 0xcbf29ce484222325ULL ^ kind;
@@ -75,8 +75,14 @@ uint64_t Dictionary::hashOf(const Value& v) const {
         default:
             break;
     }
-    return mix(h);
+    return static_cast<uint32_t>(mix(h));
 }
+
+namespace {
+uint32_t indexOf(uint64_t slot) { return static_cast<uint32_t>(slot); }
+uint32_t tagOf(uint64_t slot) { return static_cast<uint32_t>(slot >> 32); }
+uint64_t makeSlot(uint32_t index, uint32_t hash) { return (uint64_t{hash} << 32) | index; }
+}  // namespace
 
 bool Dictionary::sameKey(const Value& a, const Value& b) const {
     KeyKind kind = kindOf(a);
@@ -85,6 +91,7 @@ bool Dictionary::sameKey(const Value& a, const Value& b) const {
         case kText: {
             const std::u16string& x = a.str();
             const std::u16string& y = b.str();
+            if (&x == &y) return true;  // the same shared text, as For Each over Keys hands back
             if (x.size() != y.size()) return false;
             if (!compareMode_) return x == y;
             for (size_t i = 0; i < x.size(); ++i) {
@@ -103,7 +110,7 @@ bool Dictionary::sameKey(const Value& a, const Value& b) const {
     }
 }
 
-int64_t Dictionary::probe(const Value& key, uint64_t hash, size_t* insertAt) const {
+int64_t Dictionary::probe(const Value& key, uint32_t hash, size_t* insertAt) const {
     if (slots_.empty()) {
         if (insertAt) *insertAt = SIZE_MAX;
         return -1;
@@ -111,17 +118,17 @@ int64_t Dictionary::probe(const Value& key, uint64_t hash, size_t* insertAt) con
     size_t mask = slots_.size() - 1;
     size_t firstDeleted = SIZE_MAX;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        int32_t slot = slots_[i];
-        if (slot == kFree) {
+        uint64_t slot = slots_[i];
+        uint32_t index = indexOf(slot);
+        if (index == kFree) {
             if (insertAt) *insertAt = firstDeleted != SIZE_MAX ? firstDeleted : i;
             return -1;
         }
-        if (slot == kDeleted) {
+        if (index == kDeleted) {
             if (firstDeleted == SIZE_MAX) firstDeleted = i;
             continue;
         }
-        const Entry& e = entries_[slot];
-        if (e.hash == hash && sameKey(e.key, key)) return static_cast<int64_t>(i);
+        if (tagOf(slot) == hash && sameKey(entries_[index].key, key)) return static_cast<int64_t>(i);
     }
 }
 
@@ -140,27 +147,27 @@ void Dictionary::rebuild(size_t capacity) {
     slots_.assign(size, kFree);
     for (size_t n = 0; n < entries_.size(); ++n) {
         size_t i = entries_[n].hash & (size - 1);
-        while (slots_[i] != kFree) i = (i + 1) & (size - 1);
-        slots_[i] = static_cast<int32_t>(n);
+        while (indexOf(slots_[i]) != kFree) i = (i + 1) & (size - 1);
+        slots_[i] = makeSlot(static_cast<uint32_t>(n), entries_[n].hash);
     }
     used_ = entries_.size();
 }
 
 Dictionary::Entry* Dictionary::find(const Value& key) {
     int64_t at = probe(key, hashOf(key), nullptr);
-    return at < 0 ? nullptr : &entries_[slots_[at]];
+    return at < 0 ? nullptr : &entries_[indexOf(slots_[at])];
 }
 
 Dictionary::Entry& Dictionary::add(const Value& key, const Value& item) {
-    uint64_t hash = hashOf(key);
+    uint32_t hash = hashOf(key);
     size_t insertAt;
     if (probe(key, hash, &insertAt) >= 0) throwError(457);
     if (insertAt == SIZE_MAX || (used_ + 1) * 2 > slots_.size()) {
         rebuild(live_ + 1);
         probe(key, hash, &insertAt);
     }
-    if (slots_[insertAt] == kFree) ++used_;
-    slots_[insertAt] = static_cast<int32_t>(entries_.size());
+    if (indexOf(slots_[insertAt]) == kFree) ++used_;
+    slots_[insertAt] = makeSlot(static_cast<uint32_t>(entries_.size()), hash);
     entries_.push_back({key.deref(), item.deref(), hash, true});
     ++live_;
     return entries_.back();
@@ -169,7 +176,7 @@ Dictionary::Entry& Dictionary::add(const Value& key, const Value& item) {
 void Dictionary::remove(const Value& key) {
     int64_t at = probe(key, hashOf(key), nullptr);
     if (at < 0) throwError(32811);
-    Entry& e = entries_[slots_[at]];
+    Entry& e = entries_[indexOf(slots_[at])];
     e.live = false;
     e.key = Value();
     e.item = Value();
@@ -189,15 +196,15 @@ void Dictionary::rename(const Value& from, const Value& to) {
     int64_t at = probe(from, hashOf(from), nullptr);
     if (at < 0) throwError(32811);
     if (find(to)) throwError(457);
-    int32_t index = slots_[at];
+    uint32_t index = indexOf(slots_[at]);
     slots_[at] = kDeleted;
     Entry& e = entries_[index];
     e.key = to.deref();
     e.hash = hashOf(e.key);
     size_t insertAt;
     probe(e.key, e.hash, &insertAt);
-    if (slots_[insertAt] == kFree) ++used_;
-    slots_[insertAt] = index;
+    if (indexOf(slots_[insertAt]) == kFree) ++used_;
+    slots_[insertAt] = makeSlot(index, e.hash);
 }
 
 void Dictionary::item(InvokeKind kind, std::span<Value* const> args, Value& result) {

@@ -22,18 +22,18 @@ private:
     struct Entry {
         Value key;
         Value item;
-        uint64_t hash = 0;
+        uint32_t hash = 0;
         bool live = true;
     };
 
     // Open addressing over entry indexes: a lookup hashes the key in place, with no copy.
-    static constexpr int32_t kFree = -1;
-    static constexpr int32_t kDeleted = -2;
+    static constexpr uint32_t kFree = 0xFFFFFFFF;
+    static constexpr uint32_t kDeleted = 0xFFFFFFFE;
 
-    uint64_t hashOf(const Value& key) const;
+    uint32_t hashOf(const Value& key) const;
     bool sameKey(const Value& a, const Value& b) const;
     // The slot holding the key, or -1 (and `insertAt`, the first slot it could go in).
-    int64_t probe(const Value& key, uint64_t hash, size_t* insertAt) const;
+    int64_t probe(const Value& key, uint32_t hash, size_t* insertAt) const;
     void rebuild(size_t capacity);
     Entry* find(const Value& key);
     Entry& add(const Value& key, const Value& item);
@@ -46,7 +46,9 @@ private:
     void compact();
 
     std::vector<Entry> entries_;
-    std::vector<int32_t> slots_;
+    // Each slot holds an entry index in its low half and the key's hash in its high half, so
+    // a probe that meets another key moves on without touching that entry.
+    std::vector<uint64_t> slots_;
     size_t used_ = 0;  // slots not free (live or deleted)
     size_t live_ = 0;
     int compareMode_ = 0;  // 0 binary, 1 text, 2 database (compares as text)
