@@ -23,6 +23,13 @@ int statusOf(QNetworkReply* reply) {
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 }
 
+// Qt follows redirects itself but still reports their headers; only the
+// final answer counts.
+bool isRedirect(QNetworkReply* reply) {
+    const int status = statusOf(reply);
+    return status >= 300 && status < 400;
+}
+
 qint64 announcedLength(QNetworkReply* reply) {
     const QVariant v = reply->header(QNetworkRequest::ContentLengthHeader);
     return v.isValid() ? v.toLongLong() : -1;
@@ -76,8 +83,8 @@ HttpTransfer::Result HttpTransfer::failureOf(QNetworkReply* reply) {
 HttpTransfer::Result HttpTransfer::fetch(const QUrl& url, int timeoutMs, qint64 maxBytes) {
     ReplyPtr reply(get(url));
     QNetworkReply* rp = reply.get();
-    // Keep Qt from buffering more than we will ever look at.
-    rp->setReadBufferSize(maxBytes + 1);
+    // No read-buffer cap here: Qt then stalls on the body of a redirect it is
+    // following. The first chunk past the limit ends the transfer anyway.
     QByteArray body;
     bool tooLarge = false;
     auto take = [&] {
@@ -89,7 +96,7 @@ HttpTransfer::Result HttpTransfer::fetch(const QUrl& url, int timeoutMs, qint64 
         }
     };
     connect(rp, &QNetworkReply::metaDataChanged, this, [&] {
-        if (!tooLarge && announcedLength(rp) > maxBytes) {
+        if (!tooLarge && !isRedirect(rp) && announcedLength(rp) > maxBytes) {
             tooLarge = true;
             rp->abort();
         }
@@ -114,14 +121,13 @@ HttpTransfer::Result HttpTransfer::download(const QUrl& url, const QString& path
 
     ReplyPtr reply(get(url));
     QNetworkReply* rp = reply.get();
-    rp->setReadBufferSize(1 << 20);
     qint64 written = 0;
     bool writeFailed = false;
     bool refused = false;
     connect(rp, &QNetworkReply::metaDataChanged, this, [&] {
         // An error page must not end up as the program we later run.
         const int status = statusOf(rp);
-        if (!refused && status != 0 && status != 200) {
+        if (!refused && !isRedirect(rp) && status != 0 && status != 200) {
             refused = true;
             rp->abort();
         }

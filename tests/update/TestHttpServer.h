@@ -21,8 +21,17 @@ class TestHttpServer {
         // A body of this many bytes instead, sent as fast as the client
         // takes it.
         qint64 floodBytes = 0;
+        // Sent as the Location header, for redirects.
+        QByteArray location = {};
     };
 
+    static Reply redirect(const QByteArray& location) {
+        Reply r;
+        r.status = 302;
+        r.body = QByteArray(200, '.');  // an HTML page above any body limit
+        r.location = location;
+        return r;
+    }
     static Reply silence() {
         Reply r;
         r.silent = true;
@@ -85,6 +94,7 @@ class TestHttpServer {
                           "\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
         const qint64 size = r.floodBytes ? r.floodBytes : r.body.size();
         const qint64 announced = r.announced == -2 ? size : r.announced;
+        if (!r.location.isEmpty()) head += "Location: " + r.location + "\r\n";
         if (announced >= 0) head += "Content-Length: " + QByteArray::number(announced) + "\r\n";
         s->write(head + "\r\n");
         if (r.floodBytes) return flood(s, r.floodBytes);

@@ -242,6 +242,19 @@ TEST_F(UpdateWindow, SuccessfulDownloadStoresTheProgramAndOffersTheInstall) {
     EXPECT_FALSE(window->progress->isVisibleTo(window.get()));
 }
 
+TEST_F(UpdateWindow, RedirectsAreFollowedForCheckAndDownload) {
+    server.on(kInfo, TestHttpServer::redirect("/mirror/update.dat"));
+    server.on("/mirror/update.dat", {200, "1.2"});
+    server.on(kSetup, TestHttpServer::redirect(server.base().toString().toUtf8() + "/files/s.exe"));
+    server.on("/files/s.exe", {200, setupBytes()});
+    window->check();
+    ASSERT_TRUE(window->updatebutton->isEnabled());
+    dialogs.push(DialogServices::Yes);
+    window->download();
+    EXPECT_EQ(TestSupport::readBytes(setupFile()), setupBytes());
+    EXPECT_EQ(updateKey(), "yes");
+}
+
 TEST_F(UpdateWindow, DownloadDeclinedOrNotNewerFetchesNothing) {
     offer("1.2");
     window->check();
