@@ -74,13 +74,20 @@ TEST(OleDate, WeekdayFollowsTheFirstDayOfWeek) {
 }
 
 TEST(OleDate, DateAddClampsMonthEnds) {
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Month, 1, ymd(2026, 1, 31))), "2026-02-28 00:00:00");
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Year, 1, ymd(2024, 2, 29))), "2025-02-28 00:00:00");
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Quarter, -1, ymd(2026, 5, 31, 8))), "2026-02-28 08:00:00");
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Week, 2, ymd(2026, 12, 6))), "2026-12-20 00:00:00");
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Hour, -1, ymd(2026, 1, 1))), "2025-12-31 23:00:00");
-    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Second, 86400, ymd(1899, 12, 29, 6))), "1899-12-30 06:00:00");
-    EXPECT_EQ(fault([] { OleDate::dateAdd(DateInterval::Year, 1, OleDate::dateSerial(9999, 1, 1)); }), 5);
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Month, 1, ymd(2026, 1, 31))),
+              "2026-02-28 00:00:00");
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Year, 1, ymd(2024, 2, 29))),
+              "2025-02-28 00:00:00");
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Quarter, -1, ymd(2026, 5, 31, 8))),
+              "2026-02-28 08:00:00");
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Week, 2, ymd(2026, 12, 6))),
+              "2026-12-20 00:00:00");
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Hour, -1, ymd(2026, 1, 1))),
+              "2025-12-31 23:00:00");
+    EXPECT_EQ(text(OleDate::dateAdd(DateInterval::Second, 86400, ymd(1899, 12, 29, 6))),
+              "1899-12-30 06:00:00");
+    EXPECT_EQ(
+        fault([] { OleDate::dateAdd(DateInterval::Year, 1, OleDate::dateSerial(9999, 1, 1)); }), 5);
     EXPECT_EQ(fault([] { OleDate::parseInterval(u"x"); }), 5);
     EXPECT_EQ(OleDate::parseInterval(u"WW"), DateInterval::Week);
 }
@@ -95,9 +102,12 @@ TEST(OleDate, DateDiffCountsBoundaries) {
     EXPECT_EQ(OleDate::dateDiff(DateInterval::Quarter, ymd(2026, 3, 31), ymd(2026, 4, 1), 1, 1), 1);
     // Saturday to the next Sunday crosses one Sunday but not one whole week.
     EXPECT_EQ(OleDate::dateDiff(DateInterval::Week, ymd(2026, 12, 5), ymd(2026, 12, 6), 1, 1), 1);
-    EXPECT_EQ(OleDate::dateDiff(DateInterval::Weekday, ymd(2026, 12, 5), ymd(2026, 12, 6), 1, 1), 0);
+    EXPECT_EQ(OleDate::dateDiff(DateInterval::Weekday, ymd(2026, 12, 5), ymd(2026, 12, 6), 1, 1),
+              0);
     EXPECT_EQ(OleDate::dateDiff(DateInterval::Week, ymd(2026, 12, 5), ymd(2026, 12, 6), 7, 1), 0);
-    EXPECT_EQ(OleDate::dateDiff(DateInterval::Hour, ymd(2026, 1, 1, 10, 59), ymd(2026, 1, 1, 11, 0), 1, 1), 1);
+    EXPECT_EQ(OleDate::dateDiff(DateInterval::Hour, ymd(2026, 1, 1, 10, 59), ymd(2026, 1, 1, 11, 0),
+                                1, 1),
+              1);
 }
 
 TEST(OleDate, WeekOfYearRules) {

@@ -18,8 +18,10 @@ std::u16string first(std::u16string_view pattern, std::u16string_view text, bool
     std::u16string out(text.substr(caps[0], caps[1] - caps[0]));
     for (int g = 1; g <= re.groupCount(); ++g) {
         out += u'|';
-        if (caps[2 * g] >= 0) out += text.substr(caps[2 * g], caps[2 * g + 1] - caps[2 * g]);
-        else out += u"<none>";
+        if (caps[2 * g] >= 0)
+            out += text.substr(caps[2 * g], caps[2 * g + 1] - caps[2 * g]);
+        else
+            out += u"<none>";
     }
     return out;
 }
@@ -48,7 +50,8 @@ TEST(Regex, QuantifiersGreedyAndLazy) {
 }
 
 TEST(Regex, GroupsAlternationAndBackReferences) {
-    EXPECT_EQ(first(u"(\\w+)@(\\w+)\\.com", u"mail: joe@example.com"), u"joe@example.com|joe|example");
+    EXPECT_EQ(first(u"(\\w+)@(\\w+)\\.com", u"mail: joe@example.com"),
+              u"joe@example.com|joe|example");
     EXPECT_EQ(first(u"(?:ab)+", u"ababab"), u"ababab");
     EXPECT_EQ(first(u"cat|dog", u"hotdog"), u"dog");
     EXPECT_EQ(first(u"(a)|(b)", u"b"), u"b|<none>|b");

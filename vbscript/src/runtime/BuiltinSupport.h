@@ -43,7 +43,7 @@ inline std::u16string textArg(Args args, size_t i) { return scalar(args[i]).toSt
 
 // The text of an argument without copying it when it already is a String.
 class TextArg {
-public:
+  public:
     explicit TextArg(const Value& v) {
         const Value& d = v.deref();
         if (d.isString()) {
@@ -59,7 +59,7 @@ public:
     std::u16string_view view() const { return *p_; }
     size_t size() const { return p_->size(); }
 
-private:
+  private:
     const std::u16string* p_ = nullptr;
     std::u16string own_;
 };

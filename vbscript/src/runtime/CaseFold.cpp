@@ -5,11 +5,13 @@ namespace vbs::runtime {
 namespace {
 
 // Latin Extended-A pairs upper/lower as even/odd, except two runs that pair odd/even.
-bool latinExtOddUpper(char16_t c) { return (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E); }
+bool latinExtOddUpper(char16_t c) {
+    return (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+}
 
 }  // namespace
 
-char16_t foldCase(char16_t c) {
+char16_t foldCaseWide(char16_t c) {
     if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 32 : c;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
     if (c >= 0x100 && c <= 0x17F) {
@@ -25,7 +27,7 @@ char16_t foldCase(char16_t c) {
     return c;
 }
 
-char16_t upperCase(char16_t c) {
+char16_t upperCaseWide(char16_t c) {
     if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 32 : c;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
     if (c == 0xFF) return 0x178;

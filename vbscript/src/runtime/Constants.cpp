@@ -4,9 +4,15 @@
 namespace vbs::runtime {
 
 void registerConstants(BuiltinRegistry& r) {
-    auto text = [&](std::u16string_view name, std::u16string value) { r.registerConstant(name, Value(std::move(value))); };
-    auto small = [&](std::u16string_view name, int16_t value) { r.registerConstant(name, Value::integer(value)); };
-    auto large = [&](std::u16string_view name, int32_t value) { r.registerConstant(name, Value(value)); };
+    auto text = [&](std::u16string_view name, std::u16string value) {
+        r.registerConstant(name, Value(std::move(value)));
+    };
+    auto small = [&](std::u16string_view name, int16_t value) {
+        r.registerConstant(name, Value::integer(value));
+    };
+    auto large = [&](std::u16string_view name, int32_t value) {
+        r.registerConstant(name, Value(value));
+    };
 
     text(u"vbCr", u"\r");
     text(u"vbLf", u"\n");
@@ -25,8 +31,9 @@ void registerConstants(BuiltinRegistry& r) {
     small(u"vbTextCompare", 1);
     small(u"vbDatabaseCompare", 2);
 
-    static const char16_t* const kDays[] = {u"vbSunday", u"vbMonday", u"vbTuesday", u"vbWednesday",
-                                            u"vbThursday", u"vbFriday", u"vbSaturday"};
+    static const char16_t* const kDays[] = {u"vbSunday",    u"vbMonday",   u"vbTuesday",
+                                            u"vbWednesday", u"vbThursday", u"vbFriday",
+                                            u"vbSaturday"};
     for (int16_t d = 0; d < 7; ++d) small(kDays[d], static_cast<int16_t>(d + 1));
     small(u"vbUseSystemDayOfWeek", 0);
     small(u"vbUseSystem", 0);

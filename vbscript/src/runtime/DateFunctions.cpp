@@ -17,7 +17,8 @@ std::tm localNow() {
 
 double nowSerial() {
     std::tm tm = localNow();
-    return OleDate::fromParts({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec});
+    return OleDate::fromParts(
+        {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec});
 }
 
 int currentYear() { return localNow().tm_year + 1900; }
@@ -71,7 +72,9 @@ const LocaleInfo& localeArg(Args a) {
 
 void installLocaleHooks() {
     LocaleHooks& hooks = localeHooks();
-    hooks.formatDate = [](double serial) { return DateText::format(serial, kGeneralDate, Locale::current()); };
+    hooks.formatDate = [](double serial) {
+        return DateText::format(serial, kGeneralDate, Locale::current());
+    };
     hooks.parseDate = [](std::u16string_view text, double& serial) {
         auto parsed = DateText::parse(text, Locale::current(), currentYear());
         if (parsed) serial = *parsed;
@@ -83,9 +86,12 @@ void installLocaleHooks() {
 
 void registerDateFunctions(BuiltinRegistry& r) {
     installLocaleHooks();
-    define(r, u"Now", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value::date(nowSerial()); });
-    define(r, u"Date", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value::date(wholeDay(nowSerial())); });
-    define(r, u"Time", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value::date(timeOfDay(nowSerial())); });
+    define(r, u"Now", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value::date(nowSerial()); });
+    define(r, u"Date", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value::date(wholeDay(nowSerial())); });
+    define(r, u"Time", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value::date(timeOfDay(nowSerial())); });
     define(r, u"DateSerial", 3, 3, [](BuiltinContext&, Args a, Value& out) {
         out = Value::date(OleDate::dateSerial(numberArg(a, 0), numberArg(a, 1), numberArg(a, 2)));
     });
@@ -100,15 +106,28 @@ void registerDateFunctions(BuiltinRegistry& r) {
         if (isNullArg(a, 0)) return void(out = Value::null());
         out = Value::date(timeOfDay(dateArg(a, 0)));
     });
-    define(r, u"Year", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.year; }); });
-    define(r, u"Month", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.month; }); });
-    define(r, u"Day", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.day; }); });
-    define(r, u"Hour", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.hour; }); });
-    define(r, u"Minute", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.minute; }); });
-    define(r, u"Second", 1, 1, [](BuiltinContext&, Args a, Value& out) { datePartOf(a, out, [](auto p) { return p.second; }); });
+    define(r, u"Year", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.year; });
+    });
+    define(r, u"Month", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.month; });
+    });
+    define(r, u"Day", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.day; });
+    });
+    define(r, u"Hour", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.hour; });
+    });
+    define(r, u"Minute", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.minute; });
+    });
+    define(r, u"Second", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        datePartOf(a, out, [](auto p) { return p.second; });
+    });
     define(r, u"Weekday", 1, 2, [](BuiltinContext&, Args a, Value& out) {
         if (isNullArg(a, 0)) return void(out = Value::null());
-        out = Value::integer(static_cast<int16_t>(OleDate::weekday(dateArg(a, 0), firstDayArg(a, 1))));
+        out = Value::integer(
+            static_cast<int16_t>(OleDate::weekday(dateArg(a, 0), firstDayArg(a, 1))));
     });
     define(r, u"DateAdd", 3, 3, [](BuiltinContext&, Args a, Value& out) {
         DateInterval interval = intervalArg(a, 0);
@@ -118,29 +137,35 @@ void registerDateFunctions(BuiltinRegistry& r) {
     define(r, u"DateDiff", 3, 5, [](BuiltinContext&, Args a, Value& out) {
         DateInterval interval = intervalArg(a, 0);
         if (isNullArg(a, 1) || isNullArg(a, 2)) return void(out = Value::null());
-        int64_t diff = OleDate::dateDiff(interval, dateArg(a, 1), dateArg(a, 2), firstDayArg(a, 3), firstWeekArg(a, 4));
-        out = diff >= INT32_MIN && diff <= INT32_MAX ? Value(static_cast<int32_t>(diff)) : Value(static_cast<double>(diff));
+        int64_t diff = OleDate::dateDiff(interval, dateArg(a, 1), dateArg(a, 2), firstDayArg(a, 3),
+                                         firstWeekArg(a, 4));
+        out = diff >= INT32_MIN && diff <= INT32_MAX ? Value(static_cast<int32_t>(diff))
+                                                     : Value(static_cast<double>(diff));
     });
     define(r, u"DatePart", 2, 4, [](BuiltinContext&, Args a, Value& out) {
         DateInterval interval = intervalArg(a, 0);
         if (isNullArg(a, 1)) return void(out = Value::null());
-        out = Value::integer(static_cast<int16_t>(OleDate::datePart(interval, dateArg(a, 1), firstDayArg(a, 2), firstWeekArg(a, 3))));
+        out = Value::integer(static_cast<int16_t>(
+            OleDate::datePart(interval, dateArg(a, 1), firstDayArg(a, 2), firstWeekArg(a, 3))));
     });
     define(r, u"MonthName", 1, 2, [](BuiltinContext&, Args a, Value& out) {
         out = Value(DateText::monthName(longArg(a, 0, 0), boolArg(a, 1, false), Locale::current()));
     });
     define(r, u"WeekdayName", 1, 3, [](BuiltinContext&, Args a, Value& out) {
         int32_t first = longArg(a, 2, 1);
-        out = Value(DateText::weekdayName(longArg(a, 0, 0), boolArg(a, 1, false), first, Locale::current()));
+        out = Value(DateText::weekdayName(longArg(a, 0, 0), boolArg(a, 1, false), first,
+                                          Locale::current()));
     });
     define(r, u"FormatDateTime", 1, 2, [](BuiltinContext&, Args a, Value& out) {
-        out = Value(DateText::format(dateArg(a, 0), longArg(a, 1, kGeneralDate), Locale::current()));
+        out =
+            Value(DateText::format(dateArg(a, 0), longArg(a, 1, kGeneralDate), Locale::current()));
     });
     define(r, u"IsDate", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         const Value& v = a[0].deref();
         out = Value(looksLikeDate(v.isObject() && v.obj() ? scalar(v) : v));
     });
-    define(r, u"GetLocale", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value(Locale::current().lcid); });
+    define(r, u"GetLocale", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value(Locale::current().lcid); });
     define(r, u"SetLocale", 0, 1, [](BuiltinContext&, Args a, Value& out) {
         int previous = Locale::current().lcid;
         Locale::setCurrent(localeArg(a));

@@ -48,7 +48,20 @@ std::u16string longTime(const DateTimeParts& p, const LocaleInfo& loc) {
 
 // ---- parsing -------------------------------------------------------------
 
-enum class Tok { Number, Colon, Sep, AmPm, Month, Weekday, Year, MonthMark, Day, Hour, Minute, Second };
+enum class Tok {
+    Number,
+    Colon,
+    Sep,
+    AmPm,
+    Month,
+    Weekday,
+    Year,
+    MonthMark,
+    Day,
+    Hour,
+    Minute,
+    Second
+};
 
 struct Token {
     Tok kind;
@@ -116,10 +129,10 @@ bool readChinese(std::u16string_view text, size_t& i, std::vector<Token>& out) {
         char16_t c;
         Tok kind;
     };
-    static const Mark kMarks[] = {{u'年', Tok::Year},  {u'月', Tok::MonthMark}, {u'日', Tok::Day},
-                                  {u'号', Tok::Day},   {u'时', Tok::Hour},      {u'點', Tok::Hour},
-                                  {u'点', Tok::Hour},  {u'時', Tok::Hour},      {u'分', Tok::Minute},
-                                  {u'秒', Tok::Second}};
+    static const Mark kMarks[] = {
+        {u'年', Tok::Year},   {u'月', Tok::MonthMark}, {u'日', Tok::Day},  {u'号', Tok::Day},
+        {u'时', Tok::Hour},   {u'點', Tok::Hour},      {u'点', Tok::Hour}, {u'時', Tok::Hour},
+        {u'分', Tok::Minute}, {u'秒', Tok::Second}};
     for (const Mark& mark : kMarks) {
         if (rest[0] == mark.c) {
             ++i;
@@ -161,14 +174,16 @@ bool tokenize(std::u16string_view text, std::vector<Token>& out) {
 }
 
 struct Fields {
-    std::vector<Token> numbers;  // date numbers in order
+    std::vector<Token> numbers;           // date numbers in order
     int year = -1, month = -1, day = -1;  // from 年月日 or a month name
     bool marked = false;                  // 年月日 were used
     int hour = -1, minute = 0, second = 0;
     int ampm = -1;
 };
 
-bool isNumber(const std::vector<Token>& t, size_t i) { return i < t.size() && t[i].kind == Tok::Number; }
+bool isNumber(const std::vector<Token>& t, size_t i) {
+    return i < t.size() && t[i].kind == Tok::Number;
+}
 bool isKind(const std::vector<Token>& t, size_t i, Tok k) { return i < t.size() && t[i].kind == k; }
 
 bool readTime(const std::vector<Token>& t, size_t& i, Fields& f) {
@@ -206,14 +221,16 @@ bool collect(const std::vector<Token>& t, Fields& f) {
                 if (!readTime(t, i, f)) return false;
                 continue;
             }
-            int* target = next == Tok::Year ? &f.year : next == Tok::MonthMark ? &f.month
-                                                    : next == Tok::Day         ? &f.day
-                                                                               : nullptr;
+            int* target = next == Tok::Year        ? &f.year
+                          : next == Tok::MonthMark ? &f.month
+                          : next == Tok::Day       ? &f.day
+                                                   : nullptr;
             if (target) {
                 if (*target >= 0) return false;
                 *target = tok.value;
                 f.marked = true;
-                if (next == Tok::Year && tok.digits <= 2) *target = tok.value < 30 ? 2000 + tok.value : 1900 + tok.value;
+                if (next == Tok::Year && tok.digits <= 2)
+                    *target = tok.value < 30 ? 2000 + tok.value : 1900 + tok.value;
                 i += 2;
                 continue;
             }
@@ -244,7 +261,8 @@ bool yearish(const Token& t) { return t.value > 31 || t.digits >= 3; }
 bool validDate(int y, int m, int d) {
     if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1) return false;
     int64_t first = OleDate::daysFromCivil(y, m, 1);
-    int64_t next = m == 12 ? OleDate::daysFromCivil(y + 1, 1, 1) : OleDate::daysFromCivil(y, m + 1, 1);
+    int64_t next =
+        m == 12 ? OleDate::daysFromCivil(y + 1, 1, 1) : OleDate::daysFromCivil(y, m + 1, 1);
     return d <= next - first;
 }
 

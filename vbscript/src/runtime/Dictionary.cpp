@@ -57,7 +57,8 @@ uint32_t Dictionary::hashOf(const Value& v) const {
     uint64_t h = 0xcbf29ce484222325ULL ^ kind;
     switch (kind) {
         case kText:
-            for (char16_t c : key.str()) h = (h ^ (compareMode_ ? foldCase(c) : c)) * 0x100000001b3ULL;
+            for (char16_t c : key.str())
+                h = (h ^ (compareMode_ ? foldCase(c) : c)) * 0x100000001b3ULL;
             break;
         case kNumber: {
             double d = numberOf(key);
@@ -128,7 +129,8 @@ int64_t Dictionary::probe(const Value& key, uint32_t hash, size_t* insertAt) con
             if (firstDeleted == SIZE_MAX) firstDeleted = i;
             continue;
         }
-        if (tagOf(slot) == hash && sameKey(entries_[index].key, key)) return static_cast<int64_t>(i);
+        if (tagOf(slot) == hash && sameKey(entries_[index].key, key))
+            return static_cast<int64_t>(i);
     }
 }
 

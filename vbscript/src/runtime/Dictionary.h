@@ -12,13 +12,13 @@ namespace vbs::runtime {
 // visits the keys. Keys compare by value (numbers numerically, texts by CompareMode) and
 // objects by identity.
 class Dictionary : public Object {
-public:
+  public:
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     bool enumerate(std::vector<Value>& items) override;
     std::u16string typeName() const override { return u"Dictionary"; }
 
-private:
+  private:
     struct Entry {
         Value key;
         Value item;

@@ -29,9 +29,15 @@ void formatWith(Args a, Value& out, F format) {
 }  // namespace
 
 void registerFormatFunctions(BuiltinRegistry& r) {
-    define(r, u"FormatNumber", 1, 5, [](BuiltinContext&, Args a, Value& out) { formatWith(a, out, NumberText::formatNumber); });
-    define(r, u"FormatCurrency", 1, 5, [](BuiltinContext&, Args a, Value& out) { formatWith(a, out, NumberText::formatCurrency); });
-    define(r, u"FormatPercent", 1, 5, [](BuiltinContext&, Args a, Value& out) { formatWith(a, out, NumberText::formatPercent); });
+    define(r, u"FormatNumber", 1, 5, [](BuiltinContext&, Args a, Value& out) {
+        formatWith(a, out, NumberText::formatNumber);
+    });
+    define(r, u"FormatCurrency", 1, 5, [](BuiltinContext&, Args a, Value& out) {
+        formatWith(a, out, NumberText::formatCurrency);
+    });
+    define(r, u"FormatPercent", 1, 5, [](BuiltinContext&, Args a, Value& out) {
+        formatWith(a, out, NumberText::formatPercent);
+    });
 }
 
 }  // namespace vbs::runtime

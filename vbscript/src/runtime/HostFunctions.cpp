@@ -13,12 +13,16 @@ std::u16string optionalText(Args a, size_t i) {
 }  // namespace
 
 void registerHostFunctions(BuiltinRegistry& r) {
-    define(r, u"ScriptEngine", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value(u"VBScript"); });
-    define(r, u"ScriptEngineMajorVersion", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value(5); });
-    define(r, u"ScriptEngineMinorVersion", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value(8); });
-    define(r, u"ScriptEngineBuildVersion", 0, 0, [](BuiltinContext&, Args, Value& out) { out = Value(1); });
+    define(r, u"ScriptEngine", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value(u"VBScript"); });
+    define(r, u"ScriptEngineMajorVersion", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value(5); });
+    define(r, u"ScriptEngineMinorVersion", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value(8); });
+    define(r, u"ScriptEngineBuildVersion", 0, 0,
+           [](BuiltinContext&, Args, Value& out) { out = Value(1); });
     define(r, u"MsgBox", 1, 5, [](BuiltinContext& ctx, Args a, Value& out) {
-        std::u16string prompt = isNullArg(a, 0) ? std::u16string(u"Null") : textArg(a, 0);
+        std::u16string prompt = textArg(a, 0);
         int32_t buttons = longArg(a, 1, 0);
         out = Value::integer(static_cast<int16_t>(ctx.msgBox(prompt, buttons, optionalText(a, 2))));
     });

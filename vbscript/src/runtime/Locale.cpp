@@ -37,8 +37,8 @@ const LocaleInfo kEnglish{
     true,
     1,  // Sunday
     1,
-    {u"January", u"February", u"March", u"April", u"May", u"June", u"July", u"August",
-     u"September", u"October", u"November", u"December"},
+    {u"January", u"February", u"March", u"April", u"May", u"June", u"July", u"August", u"September",
+     u"October", u"November", u"December"},
     {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov",
      u"Dec"},
     {u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"},
@@ -81,7 +81,8 @@ const LocaleInfo* Locale::byName(std::u16string_view name) {
 
 const LocaleInfo& Locale::fromPosixName(std::string_view name) {
     // Only the language decides: both supported languages have one region here.
-    if (name.size() >= 2 && (name[0] == 'z' || name[0] == 'Z') && (name[1] == 'h' || name[1] == 'H')) {
+    if (name.size() >= 2 && (name[0] == 'z' || name[0] == 'Z') &&
+        (name[1] == 'h' || name[1] == 'H')) {
         return kChinese;
     }
     return kEnglish;

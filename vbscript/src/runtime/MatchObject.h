@@ -9,7 +9,7 @@ namespace vbs::runtime {
 
 // One match of RegExp.Execute: Value (the default member), FirstIndex, Length, SubMatches.
 class MatchObject : public Object {
-public:
+  public:
     MatchObject(std::u16string value, int firstIndex, std::vector<Value> subMatches)
         : value_(std::move(value)), firstIndex_(firstIndex), subMatches_(std::move(subMatches)) {}
 
@@ -17,7 +17,7 @@ public:
                 Value& result) override;
     std::u16string typeName() const override { return u"IMatch2"; }
 
-private:
+  private:
     std::u16string value_;
     int firstIndex_;
     std::vector<Value> subMatches_;  // Empty for a group that took no part

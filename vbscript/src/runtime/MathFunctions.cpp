@@ -21,7 +21,8 @@ double secondsSinceMidnight() {
     auto now = system_clock::now();
     std::time_t t = system_clock::to_time_t(now);
     std::tm local = *std::localtime(&t);
-    double ms = static_cast<double>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+    double ms =
+        static_cast<double>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ms / 1000.0;
 }
 
@@ -65,7 +66,8 @@ double checked(double r) {
 void hexOrOct(Args a, Value& out, bool hex) {
     Value v = scalar(a[0]);
     if (v.isNull()) return void(out = Value::null());
-    bool sixteen = v.type() == vtInteger || v.type() == vtByte || v.type() == vtBoolean || v.isEmpty();
+    bool sixteen =
+        v.type() == vtInteger || v.type() == vtByte || v.type() == vtBoolean || v.isEmpty();
     int64_t n = sixteen ? v.toInteger() : v.toLong();
     out = Value(hex ? TextOps::hex(n, sixteen) : TextOps::oct(n, sixteen));
 }
@@ -119,11 +121,20 @@ void registerMathFunctions(BuiltinRegistry& r) {
         double x = numberArg(a, 0);
         out = Value::integer(static_cast<int16_t>(x > 0 ? 1 : x < 0 ? -1 : 0));
     });
-    define(r, u"Atn", 1, 1, [](BuiltinContext&, Args a, Value& out) { out = Value(std::atan(numberArg(a, 0))); });
-    define(r, u"Cos", 1, 1, [](BuiltinContext&, Args a, Value& out) { out = Value(checked(std::cos(numberArg(a, 0)))); });
-    define(r, u"Sin", 1, 1, [](BuiltinContext&, Args a, Value& out) { out = Value(checked(std::sin(numberArg(a, 0)))); });
-    define(r, u"Tan", 1, 1, [](BuiltinContext&, Args a, Value& out) { out = Value(checked(std::tan(numberArg(a, 0)))); });
-    define(r, u"Exp", 1, 1, [](BuiltinContext&, Args a, Value& out) { out = Value(checked(std::exp(numberArg(a, 0)))); });
+    define(r, u"Atn", 1, 1,
+           [](BuiltinContext&, Args a, Value& out) { out = Value(std::atan(numberArg(a, 0))); });
+    define(r, u"Cos", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        out = Value(checked(std::cos(numberArg(a, 0))));
+    });
+    define(r, u"Sin", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        out = Value(checked(std::sin(numberArg(a, 0))));
+    });
+    define(r, u"Tan", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        out = Value(checked(std::tan(numberArg(a, 0))));
+    });
+    define(r, u"Exp", 1, 1, [](BuiltinContext&, Args a, Value& out) {
+        out = Value(checked(std::exp(numberArg(a, 0))));
+    });
     define(r, u"Log", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         double x = numberArg(a, 0);
         if (!(x > 0)) throwError(5);
@@ -139,8 +150,9 @@ void registerMathFunctions(BuiltinRegistry& r) {
         out = Value::single(generator().rnd(n));
     });
     define(r, u"Randomize", 0, 1, [](BuiltinContext&, Args a, Value&) {
-        generator().randomize(isMissing(a, 0) ? static_cast<double>(static_cast<float>(secondsSinceMidnight()))
-                                              : numberArg(a, 0));
+        generator().randomize(isMissing(a, 0)
+                                  ? static_cast<double>(static_cast<float>(secondsSinceMidnight()))
+                                  : numberArg(a, 0));
     });
     define(r, u"Timer", 0, 0, [](BuiltinContext&, Args, Value& out) {
         out = Value::single(static_cast<float>(secondsSinceMidnight()));
@@ -150,9 +162,8 @@ void registerMathFunctions(BuiltinRegistry& r) {
     define(r, u"RGB", 3, 3, [](BuiltinContext&, Args a, Value& out) {
         out = Value(colorPart(a, 0) + colorPart(a, 1) * 256 + colorPart(a, 2) * 65536);
     });
-    define(r, u"CDate", 1, 1, [](BuiltinContext&, Args a, Value& out) {
-        out = Value::date(scalar(a[0]).toDate());
-    });
+    define(r, u"CDate", 1, 1,
+           [](BuiltinContext&, Args a, Value& out) { out = Value::date(scalar(a[0]).toDate()); });
 }
 
 }  // namespace vbs::runtime

@@ -10,7 +10,8 @@ void registerObjects(BuiltinRegistry& r) {
     ObjectFactory regexp = [](BuiltinContext&) { return Ref<Object>(new RegExpObject); };
     r.registerClass(u"RegExp", regexp);
     r.registerProgId(u"VBScript.RegExp", regexp);
-    r.registerProgId(u"Scripting.Dictionary", [](BuiltinContext&) { return Ref<Object>(new Dictionary); });
+    r.registerProgId(u"Scripting.Dictionary",
+                     [](BuiltinContext&) { return Ref<Object>(new Dictionary); });
 }
 
 }  // namespace vbs::runtime

@@ -241,7 +241,8 @@ int64_t OleDate::dateDiff(DateInterval interval, double date1, double date2, int
         case DateInterval::Year:
             return b.year - a.year;
         case DateInterval::Quarter:
-            return (int64_t{b.year} * 4 + (b.month - 1) / 3) - (int64_t{a.year} * 4 + (a.month - 1) / 3);
+            return (int64_t{b.year} * 4 + (b.month - 1) / 3) -
+                   (int64_t{a.year} * 4 + (a.month - 1) / 3);
         case DateInterval::Month:
             return (int64_t{b.year} * 12 + b.month) - (int64_t{a.year} * 12 + a.month);
         case DateInterval::DayOfYear:
@@ -250,7 +251,9 @@ int64_t OleDate::dateDiff(DateInterval interval, double date1, double date2, int
         case DateInterval::Weekday:
             return (d2 - d1) / 7;
         case DateInterval::Week:
-            return ((d2 - offsetInWeek(d2, firstDayOfWeek)) - (d1 - offsetInWeek(d1, firstDayOfWeek))) / 7;
+            return ((d2 - offsetInWeek(d2, firstDayOfWeek)) -
+                    (d1 - offsetInWeek(d1, firstDayOfWeek))) /
+                   7;
         case DateInterval::Hour:
             return floorDiv(s2, 3600) - floorDiv(s1, 3600);
         case DateInterval::Minute:
@@ -271,7 +274,9 @@ int OleDate::datePart(DateInterval interval, double date, int firstDayOfWeek, in
         case DateInterval::Month:
             return p.month;
         case DateInterval::DayOfYear:
-            return static_cast<int>(daysFromCivil(p.year, p.month, p.day) - daysFromCivil(p.year, 1, 1)) + 1;
+            return static_cast<int>(daysFromCivil(p.year, p.month, p.day) -
+                                    daysFromCivil(p.year, 1, 1)) +
+                   1;
         case DateInterval::Day:
             return p.day;
         case DateInterval::Weekday:

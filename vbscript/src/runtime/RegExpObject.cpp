@@ -41,7 +41,8 @@ Value RegExpObject::execute(std::u16string_view text) {
         for (int g = 1; g <= re.groupCount(); ++g) {
             subs.push_back(caps[2 * g] < 0 ? Value() : Value(std::u16string(group(text, caps, g))));
         }
-        Ref<Object> match = makeRef<MatchObject>(std::u16string(group(text, caps, 0)), caps[0], std::move(subs));
+        Ref<Object> match =
+            makeRef<MatchObject>(std::u16string(group(text, caps, 0)), caps[0], std::move(subs));
         matches.emplace_back(match.get());
         if (!global_) break;
         pos = nextStart(caps);
@@ -71,7 +72,8 @@ void RegExpObject::expand(std::u16string& out, std::u16string_view rep, std::u16
             int g = n - '0';
             size_t used = 1;
             // Two digits when that names a group ($10), else one ($1 followed by a 0).
-            if (i + 2 < rep.size() && rep[i + 2] >= '0' && rep[i + 2] <= '9' && g * 10 + (rep[i + 2] - '0') <= groups) {
+            if (i + 2 < rep.size() && rep[i + 2] >= '0' && rep[i + 2] <= '9' &&
+                g * 10 + (rep[i + 2] - '0') <= groups) {
                 g = g * 10 + (rep[i + 2] - '0');
                 used = 2;
             }

@@ -11,7 +11,7 @@ namespace vbs::runtime {
 // The RegExp object: Pattern, IgnoreCase, Global, Multiline, Test, Execute and Replace. The
 // pattern is compiled when first used after a change, so a bad pattern fails at that call.
 class RegExpObject : public Object {
-public:
+  public:
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     std::u16string typeName() const override { return u"IRegExp2"; }
@@ -20,11 +20,11 @@ public:
     Value execute(std::u16string_view text);
     std::u16string replace(std::u16string_view text, std::u16string_view replacement);
 
-private:
+  private:
     const Regex& regex();
     bool setProperty(std::u16string_view name, const Value& value);
-    static void expand(std::u16string& out, std::u16string_view replacement, std::u16string_view text,
-                       const std::vector<int>& caps, int groups);
+    static void expand(std::u16string& out, std::u16string_view replacement,
+                       std::u16string_view text, const std::vector<int>& caps, int groups);
 
     std::u16string pattern_;
     bool ignoreCase_ = false;

@@ -20,13 +20,13 @@ bool isLineEnd(char16_t c) { return c == '\n' || c == '\r'; }
 // One search's state. The backtrack stack holds choice points, undo records for captures and
 // loop registers, and lookahead barriers.
 class Matcher {
-public:
+  public:
     Matcher(const RegexProgram& prog, std::u16string_view text, uint64_t budget)
         : prog_(prog), t_(text), n_(static_cast<int>(text.size())), budget_(budget) {}
 
     bool run(int start, std::vector<int>& caps);
 
-private:
+  private:
     enum Kind : int32_t { Branch, UndoCap, UndoReg, Barrier };
     struct Entry {
         Kind kind;
@@ -197,7 +197,9 @@ bool Matcher::backtrack(int& pc, int& pos, std::vector<int>& caps) {
 }  // namespace
 
 Regex::Regex(std::u16string_view pattern, bool ignoreCase, bool multiline)
-    : program_(std::make_unique<RegexProgram>(RegexCompiler(pattern, ignoreCase, multiline).compile())) {}
+    : program_(
+          std::make_unique<RegexProgram>(RegexCompiler(pattern, ignoreCase, multiline).compile())) {
+}
 
 Regex::~Regex() = default;
 Regex::Regex(Regex&&) noexcept = default;
@@ -213,7 +215,8 @@ bool Regex::search(std::u16string_view text, size_t from, std::vector<int>& capt
     for (size_t start = from; start <= text.size(); ++start) {
         if (prog.anchored && start > 0) return false;
         if (first) {
-            while (start < text.size() && !((first[text[start] >> 6] >> (text[start] & 63)) & 1)) ++start;
+            while (start < text.size() && !((first[text[start] >> 6] >> (text[start] & 63)) & 1))
+                ++start;
             if (start >= text.size()) return false;
         }
         if (matcher.run(static_cast<int>(start), captures)) return true;

@@ -38,7 +38,8 @@ Ranges complement(const Ranges& in) {
     Ranges r = normalized(in), out;
     uint32_t next = 0;
     for (auto& range : r) {
-        if (range.first > next) out.push_back({static_cast<char16_t>(next), static_cast<char16_t>(range.first - 1)});
+        if (range.first > next)
+            out.push_back({static_cast<char16_t>(next), static_cast<char16_t>(range.first - 1)});
         next = uint32_t{range.second} + 1;
     }
     if (next <= 0xFFFF) out.push_back({static_cast<char16_t>(next), u'\xFFFF'});
@@ -58,7 +59,7 @@ void setBit(std::vector<uint64_t>& set, char16_t c) { set[c >> 6] |= uint64_t{1}
 
 struct RegexCompiler::Node {
     enum Kind { Empty, Char, Any, Class, Assert, Backref, Group, Look, Concat, Alt, Repeat } kind;
-    int value = 0;  // character, class index, assertion, group number (-1: not capturing)
+    int value = 0;      // character, class index, assertion, group number (-1: not capturing)
     bool flag = false;  // Look: negative; Repeat: greedy
     int min = 0, max = 0;
     std::vector<NodePtr> kids;
@@ -67,8 +68,9 @@ struct RegexCompiler::Node {
 };
 
 bool RxClass::inRanges(char16_t c) const {
-    auto it = std::upper_bound(ranges.begin(), ranges.end(), c,
-                               [](char16_t x, const std::pair<char16_t, char16_t>& r) { return x < r.first; });
+    auto it = std::upper_bound(
+        ranges.begin(), ranges.end(), c,
+        [](char16_t x, const std::pair<char16_t, char16_t>& r) { return x < r.first; });
     return it != ranges.begin() && c <= std::prev(it)->second;
 }
 
@@ -302,7 +304,8 @@ char16_t RegexCompiler::readEscapedChar(bool inClass) {
             }
             return c;
         case 'c':
-            if (i_ < p_.size() && ((p_[i_] >= 'a' && p_[i_] <= 'z') || (p_[i_] >= 'A' && p_[i_] <= 'Z'))) {
+            if (i_ < p_.size() &&
+                ((p_[i_] >= 'a' && p_[i_] <= 'z') || (p_[i_] >= 'A' && p_[i_] <= 'Z'))) {
                 return static_cast<char16_t>(p_[i_++] % 32);
             }
             return c;
@@ -348,7 +351,8 @@ RegexCompiler::NodePtr RegexCompiler::parseEscape() {
     if (c >= '1' && c <= '9') {
         size_t j = i_;
         int n = 0;
-        while (j < p_.size() && p_[j] >= '0' && p_[j] <= '9' && n * 10 + (p_[j] - '0') <= groupTotal_) {
+        while (j < p_.size() && p_[j] >= '0' && p_[j] <= '9' &&
+               n * 10 + (p_[j] - '0') <= groupTotal_) {
             n = n * 10 + (p_[j++] - '0');
         }
         if (n >= 1) {
@@ -398,8 +402,10 @@ RegexCompiler::NodePtr RegexCompiler::parseClass() {
             ++i_;
             int hi = member();
             if (lo < 0 || hi < 0) {  // [\d-z]: the dash is itself a member
-                if (lo >= 0) ranges.push_back({static_cast<char16_t>(lo), static_cast<char16_t>(lo)});
-                if (hi >= 0) ranges.push_back({static_cast<char16_t>(hi), static_cast<char16_t>(hi)});
+                if (lo >= 0)
+                    ranges.push_back({static_cast<char16_t>(lo), static_cast<char16_t>(lo)});
+                if (hi >= 0)
+                    ranges.push_back({static_cast<char16_t>(hi), static_cast<char16_t>(hi)});
                 ranges.push_back({u'-', u'-'});
                 continue;
             }
@@ -437,7 +443,8 @@ void RegexCompiler::emit(const Node& n) {
         case Node::Empty:
             break;
         case Node::Char:
-            push({RxOp::Char, false, prog_.ignoreCase ? foldCase(static_cast<char16_t>(n.value)) : n.value});
+            push({RxOp::Char, false,
+                  prog_.ignoreCase ? foldCase(static_cast<char16_t>(n.value)) : n.value});
             break;
         case Node::Any:
             push({RxOp::Any});
@@ -561,7 +568,8 @@ bool RegexCompiler::firstChars(const Node& n, std::vector<uint64_t>& set, bool& 
                 return false;
             }
             for (auto& r : cls.ranges) {
-                for (uint32_t c = r.first; c <= r.second; ++c) addFirst(set, static_cast<char16_t>(c));
+                for (uint32_t c = r.first; c <= r.second; ++c)
+                    addFirst(set, static_cast<char16_t>(c));
             }
             return false;
         }

@@ -10,12 +10,12 @@ namespace vbs::runtime {
 
 // Reads a pattern into a tree and turns the tree into the backtracking program.
 class RegexCompiler {
-public:
+  public:
     RegexCompiler(std::u16string_view pattern, bool ignoreCase, bool multiline);
     // Throws RuntimeFault 5017 to 5021.
     RegexProgram compile();
 
-private:
+  private:
     struct Node;
     using NodePtr = std::unique_ptr<Node>;
 

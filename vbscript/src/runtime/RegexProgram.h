@@ -7,21 +7,21 @@
 namespace vbs::runtime {
 
 enum class RxOp : uint8_t {
-    Char,      // a: the character (folded when ignoring case)
-    Any,       // any character but a line feed
-    Class,     // a: index into classes
+    Char,   // a: the character (folded when ignoring case)
+    Any,    // any character but a line feed
+    Class,  // a: index into classes
     Bol,
     Eol,
     WordB,
     NotWordB,
-    Split,     // try a first, then b
-    Jmp,       // a
-    Save,      // a: capture slot
-    Backref,   // a: group number
-    Mark,      // a: loop register gets the position
-    Check,     // a: fail when the loop body matched nothing
-    LookStart, // a: where to go on, flag: negative
-    LookEnd,   // flag: negative
+    Split,      // try a first, then b
+    Jmp,        // a
+    Save,       // a: capture slot
+    Backref,    // a: group number
+    Mark,       // a: loop register gets the position
+    Check,      // a: fail when the loop body matched nothing
+    LookStart,  // a: where to go on, flag: negative
+    LookEnd,    // flag: negative
     Match,
 };
 
@@ -49,7 +49,7 @@ struct RegexProgram {
     int registers = 0;
     bool ignoreCase = false;
     bool multiline = false;
-    bool anchored = false;          // starts with ^ outside multiline mode
+    bool anchored = false;           // starts with ^ outside multiline mode
     std::vector<uint64_t> firstSet;  // 65536 bits of possible first characters; empty: any
 };
 

@@ -72,7 +72,8 @@ void instr(Args args, Value& result, bool bytes) {
     if (bytes) start = (start + 1) / 2;
     int64_t pos = 0;
     if (start <= s.size() || (what.size() == 0 && start <= s.size() + 1)) {
-        size_t hit = what.size() == 0 ? start - 1 : TextOps::find(s.view(), what.view(), start - 1, text);
+        size_t hit =
+            what.size() == 0 ? start - 1 : TextOps::find(s.view(), what.view(), start - 1, text);
         if (hit != TextOps::npos) pos = static_cast<int64_t>(hit) + 1;
     }
     if (bytes && pos > 0) pos = (pos - 1) * 2 + 1;
@@ -86,7 +87,8 @@ void instrRev(Args args, Value& result) {
     if (start == 0 || start < -1) throwError(5);
     bool text = textCompareArg(args, 3);
     size_t limit = start == -1 ? s.size() : static_cast<size_t>(start);
-    if (what.size() == 0) return void(result = Value(static_cast<int32_t>(limit > s.size() ? 0 : limit)));
+    if (what.size() == 0)
+        return void(result = Value(static_cast<int32_t>(limit > s.size() ? 0 : limit)));
     if (limit > s.size() || what.size() > limit) return void(result = Value(0));
     size_t hit = TextOps::findLast(s.view(), what.view(), limit - what.size(), text);
     result = Value(static_cast<int32_t>(hit == TextOps::npos ? 0 : hit + 1));
@@ -97,8 +99,10 @@ void trim(Args args, Value& result, bool front, bool back) {
     TextArg s(args[0]);
     std::u16string_view v = s.view();
     size_t b = 0, e = v.size();
-    if (front) while (b < e && v[b] == u' ') ++b;
-    if (back) while (e > b && v[e - 1] == u' ') --e;
+    if (front)
+        while (b < e && v[b] == u' ') ++b;
+    if (back)
+        while (e > b && v[e - 1] == u' ') --e;
     result = Value(std::u16string(v.substr(b, e - b)));
 }
 
@@ -119,7 +123,8 @@ void split(Args args, Value& result) {
     if (limit < -1) throwError(5);
     bool text = textCompareArg(args, 3);
     std::vector<Value> items;
-    for (auto& part : TextOps::split(s.view(), delimiter, limit, text)) items.emplace_back(std::move(part));
+    for (auto& part : TextOps::split(s.view(), delimiter, limit, text))
+        items.emplace_back(std::move(part));
     result = Value::array(std::move(items));
 }
 
@@ -211,8 +216,10 @@ void registerStringFunctions(BuiltinRegistry& r) {
     define(r, u"InStr", 2, 4, [](BuiltinContext&, Args a, Value& out) { instr(a, out, false); });
     define(r, u"InStrB", 2, 4, [](BuiltinContext&, Args a, Value& out) { instr(a, out, true); });
     define(r, u"InStrRev", 2, 4, [](BuiltinContext&, Args a, Value& out) { instrRev(a, out); });
-    define(r, u"LTrim", 1, 1, [](BuiltinContext&, Args a, Value& out) { trim(a, out, true, false); });
-    define(r, u"RTrim", 1, 1, [](BuiltinContext&, Args a, Value& out) { trim(a, out, false, true); });
+    define(r, u"LTrim", 1, 1,
+           [](BuiltinContext&, Args a, Value& out) { trim(a, out, true, false); });
+    define(r, u"RTrim", 1, 1,
+           [](BuiltinContext&, Args a, Value& out) { trim(a, out, false, true); });
     define(r, u"Trim", 1, 1, [](BuiltinContext&, Args a, Value& out) { trim(a, out, true, true); });
     define(r, u"LCase", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         if (isNullArg(a, 0)) return void(out = Value::null());
@@ -230,7 +237,8 @@ void registerStringFunctions(BuiltinRegistry& r) {
     define(r, u"StrComp", 2, 3, [](BuiltinContext&, Args a, Value& out) {
         if (isNullArg(a, 0) || isNullArg(a, 1)) return void(out = Value::null());
         bool text = textCompareArg(a, 2);
-        out = Value::integer(static_cast<int16_t>(TextOps::compare(TextArg(a[0]).view(), TextArg(a[1]).view(), text)));
+        out = Value::integer(static_cast<int16_t>(
+            TextOps::compare(TextArg(a[0]).view(), TextArg(a[1]).view(), text)));
     });
     define(r, u"StrReverse", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         if (isNullArg(a, 0)) throwError(94);

@@ -138,7 +138,8 @@ std::u16string TextOps::escape(std::u16string_view s) {
     out.reserve(s.size());
     for (char16_t c : s) {
         bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                     c == '@' || c == '*' || c == '_' || c == '+' || c == '-' || c == '.' || c == '/';
+                     c == '@' || c == '*' || c == '_' || c == '+' || c == '-' || c == '.' ||
+                     c == '/';
         if (plain) {
             out += c;
         } else if (c < 256) {

@@ -2,8 +2,8 @@
 
 namespace vbs::runtime {
 
-void ValueCollection::invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
-                             Value& result) {
+void ValueCollection::invoke(std::u16string_view name, InvokeKind kind,
+                             std::span<Value* const> args, Value& result) {
     if (kind == InvokeKind::Let || kind == InvokeKind::Set) throwError(438);
     if (iequals(name, u"Count")) {
         if (!args.empty()) throwError(450);

@@ -10,7 +10,7 @@ namespace vbs::runtime {
 // A read-only collection with Count and Item (the default member, indexed from 0), visited by
 // For Each: the Matches and SubMatches collections of RegExp.
 class ValueCollection : public Object {
-public:
+  public:
     ValueCollection(std::vector<Value> items, std::u16string typeName)
         : items_(std::move(items)), typeName_(std::move(typeName)) {}
 
@@ -19,7 +19,7 @@ public:
     bool enumerate(std::vector<Value>& items) override;
     std::u16string typeName() const override { return typeName_; }
 
-private:
+  private:
     std::vector<Value> items_;
     std::u16string typeName_;
 };

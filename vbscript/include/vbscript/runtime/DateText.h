@@ -13,7 +13,7 @@ enum DateFormat { kGeneralDate = 0, kLongDate = 1, kShortDate = 2, kLongTime = 3
 
 // Dates as text, both ways, in the forms of a locale.
 class DateText {
-public:
+  public:
     // The text of a date value: the general form leaves out a zero date or a zero time.
     // Throws RuntimeFault 5 for a format outside 0..4.
     static std::u16string format(double serial, int namedFormat, const LocaleInfo& locale);

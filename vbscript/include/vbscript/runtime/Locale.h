@@ -28,7 +28,7 @@ struct LocaleInfo {
 
 // The locales the runtime knows, the one taken from the environment and the one in force.
 class Locale {
-public:
+  public:
     static const LocaleInfo& chinese();
     static const LocaleInfo& english();
     // nullptr when the LCID or name is not supported.

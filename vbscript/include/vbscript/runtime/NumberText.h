@@ -19,12 +19,15 @@ struct NumberStyle {
 // FormatNumber, FormatCurrency and FormatPercent. Rounding is decimal, halves away from zero.
 // Throws RuntimeFault 5 for digits outside -1..255 or a tristate outside -2..0.
 class NumberText {
-public:
-    static std::u16string formatNumber(double value, const NumberStyle& style, const LocaleInfo& locale);
-    static std::u16string formatCurrency(double value, const NumberStyle& style, const LocaleInfo& locale);
-    static std::u16string formatPercent(double value, const NumberStyle& style, const LocaleInfo& locale);
+  public:
+    static std::u16string formatNumber(double value, const NumberStyle& style,
+                                       const LocaleInfo& locale);
+    static std::u16string formatCurrency(double value, const NumberStyle& style,
+                                         const LocaleInfo& locale);
+    static std::u16string formatPercent(double value, const NumberStyle& style,
+                                        const LocaleInfo& locale);
 
-private:
+  private:
     // The magnitude rounded and grouped; negative tells whether a nonzero negative remains.
     static std::u16string magnitude(double value, const NumberStyle& style, bool& negative);
 };

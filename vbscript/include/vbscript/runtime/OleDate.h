@@ -15,14 +15,25 @@ struct DateTimeParts {
 };
 
 // Interval codes of DateAdd, DateDiff and DatePart.
-enum class DateInterval { Year, Quarter, Month, DayOfYear, Day, Weekday, Week, Hour, Minute, Second };
+enum class DateInterval {
+    Year,
+    Quarter,
+    Month,
+    DayOfYear,
+    Day,
+    Weekday,
+    Week,
+    Hour,
+    Minute,
+    Second
+};
 
 // Arithmetic on the serial date: days since 1899-12-30, the fraction is the time of day. Before
 // that day the whole part counts backwards while the fraction still counts forwards, so every
 // conversion goes through a (calendar day, seconds) pair.
 class OleDate {
-public:
-    static constexpr double kMin = -657434.0;  // 100-01-01
+  public:
+    static constexpr double kMin = -657434.0;                      // 100-01-01
     static constexpr double kMax = 2958465.0 + 86399.0 / 86400.0;  // 9999-12-31 23:59:59
     static constexpr int kSecondsPerDay = 86400;
 
@@ -55,7 +66,7 @@ public:
     static int datePart(DateInterval interval, double date, int firstDayOfWeek,
                         int firstWeekOfYear);
 
-private:
+  private:
     static int64_t wholeArgument(double value);
     static double addMonths(double date, int64_t months);
 };

@@ -15,7 +15,7 @@ struct RegexProgram;
 // and lookahead. Matching backtracks on an explicit stack, so no pattern can exhaust the
 // native stack; a search that runs past its step budget stops with error 28.
 class Regex {
-public:
+  public:
     // Throws RuntimeFault 5017 to 5021 for a bad pattern.
     Regex(std::u16string_view pattern, bool ignoreCase, bool multiline);
     ~Regex();
@@ -32,7 +32,7 @@ public:
     // Steps one search may take before it gives up (error 28); catastrophic patterns end there.
     void setStepBudget(uint64_t steps) { stepBudget_ = steps; }
 
-private:
+  private:
     std::unique_ptr<RegexProgram> program_;
     uint64_t stepBudget_ = 200'000'000;
 };

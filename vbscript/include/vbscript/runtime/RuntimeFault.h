@@ -8,13 +8,13 @@ namespace vbs::runtime {
 // Raised by the runtime's pure modules; the glue that registers built-ins turns it into the
 // engine's script error with the same number, so the modules stay free of engine types.
 class RuntimeFault : public std::runtime_error {
-public:
+  public:
     explicit RuntimeFault(int number, const std::string& what = {})
         : std::runtime_error(what.empty() ? "runtime error " + std::to_string(number) : what),
           number_(number) {}
     int number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 

@@ -9,14 +9,15 @@ namespace vbs::runtime {
 
 // String work behind the text built-ins; `text` selects vbTextCompare (case-insensitive).
 class TextOps {
-public:
+  public:
     static constexpr size_t npos = std::u16string_view::npos;
 
     static int compare(std::u16string_view a, std::u16string_view b, bool text);
     // First occurrence of `what` at or after `from` (0-based), npos when absent.
     static size_t find(std::u16string_view in, std::u16string_view what, size_t from, bool text);
     // Last occurrence that starts at or before `from`.
-    static size_t findLast(std::u16string_view in, std::u16string_view what, size_t from, bool text);
+    static size_t findLast(std::u16string_view in, std::u16string_view what, size_t from,
+                           bool text);
     // Replace: the result starts at `from` (0-based) as the language's Replace returns it;
     // count -1 replaces every occurrence.
     static std::u16string replace(std::u16string_view in, std::u16string_view what,
