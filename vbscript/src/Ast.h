@@ -25,8 +25,12 @@ struct SourceText {
     std::u16string line(int n) const;
 };
 
+// Node kinds the interpreter dispatches on without RTTI.
+enum class ExprKind : uint8_t { Other, Name, Call, Member, Missing, Literal, Binary };
+
 struct Expr {
     int line = 0, col = 0;
+    ExprKind ek = ExprKind::Other;
     virtual ~Expr() = default;
     virtual Value eval(Frame& f) = 0;
     // Address of the variable this expression names (for ByRef and

@@ -44,10 +44,10 @@ struct ArgPack {
 };
 
 Value* arrayVarOf(Frame& f, Expr* e, NameExpr*& name) {
-    auto* c = dynamic_cast<CallExpr*>(e);
-    if (!c || c->args.empty()) return nullptr;
-    name = dynamic_cast<NameExpr*>(c->target.get());
-    if (!name) return nullptr;
+    if (e->ek != ExprKind::Call) return nullptr;
+    auto* c = static_cast<CallExpr*>(e);
+    if (c->args.empty() || c->target->ek != ExprKind::Name) return nullptr;
+    name = static_cast<NameExpr*>(c->target.get());
     switch (name->kind) {
         case NameKind::Local:
         case NameKind::Field:
@@ -63,9 +63,11 @@ void bindArgs(Frame& f, std::vector<ExprPtr>& args, ArgPack& pack, bool byRef) {
     for (size_t i = 0; i < args.size(); ++i) {
         Expr* a = args[i].get();
         if (byRef) {
-            if (Value* p = a->ref(f)) {
-                pack.ptrs[i] = p;
-                continue;
+            if (a->ek == ExprKind::Name) {
+                if (Value* p = a->ref(f)) {
+                    pack.ptrs[i] = p;
+                    continue;
+                }
             }
             NameExpr* name = nullptr;
             if (Value* arr = arrayVarOf(f, a, name)) {
@@ -131,7 +133,7 @@ Value callBuiltinArgs(Frame& f, const BuiltinRegistry::Function* fn, std::vector
     for (size_t i = 0; i < args.size(); ++i) vals[i] = args[i]->eval(f);
     // Trailing omitted arguments are simply absent.
     size_t n = args.size();
-    while (n > 0 && vals[n - 1].isMissing() && dynamic_cast<MissingExpr*>(args[n - 1].get())) --n;
+    while (n > 0 && args[n - 1]->ek == ExprKind::Missing) --n;
     return f.in.callBuiltin(fn, std::span<Value>(vals, n));
 }
 }  // namespace
@@ -272,7 +274,8 @@ void MemberExpr::assign(Frame& f, Value v, bool isSet) {
 Value CallExpr::eval(Frame& f) {
     Interpreter& in = f.in;
     InvokeKind kind = statement ? InvokeKind::Call : InvokeKind::Get;
-    if (auto* n = dynamic_cast<NameExpr*>(target.get())) {
+    if (target->ek == ExprKind::Name) {
+        auto* n = static_cast<NameExpr*>(target.get());
         switch (n->kind) {
             case NameKind::Builtin: return callBuiltinArgs(f, n->builtin, args);
             case NameKind::Intrinsic: {
@@ -325,7 +328,8 @@ Value CallExpr::eval(Frame& f) {
         writeBack(f, pack);
         return r;
     }
-    if (auto* m = dynamic_cast<MemberExpr*>(target.get())) {
+    if (target->ek == ExprKind::Member) {
+        auto* m = static_cast<MemberExpr*>(target.get());
         Value o = m->object ? m->object->eval(f) : withObject(f);
         ArgPack pack(args.size());
         bindArgs(f, args, pack, true);
@@ -341,8 +345,8 @@ Value CallExpr::eval(Frame& f) {
 
 void CallExpr::assign(Frame& f, Value v, bool isSet) {
     Interpreter& in = f.in;
-    std::vector<Value> idx;
-    if (auto* n = dynamic_cast<NameExpr*>(target.get())) {
+    if (target->ek == ExprKind::Name) {
+        auto* n = static_cast<NameExpr*>(target.get());
         if (n->kind == NameKind::MeMember) {
             ArgPack pack(args.size());
             bindArgs(f, args, pack, false);
@@ -351,22 +355,22 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
                          isSet);
             return;
         }
-        for (auto& a : args) idx.push_back(a->eval(f));
+        ArgPack pack(args.size());
+        bindArgs(f, args, pack, false);
         Value* var = n->slot(f, true);
         if (!var) throwError(501);
         if (var->isArray()) {
-            *arrayElement(var->uniqueArray(), idx) = std::move(v);
+            *arrayElement(var->uniqueArray(), std::span<const Value>(pack.temps, pack.n)) = std::move(v);
             return;
         }
         if (var->isObject()) {
-            std::vector<Value*> ptrs;
-            for (auto& x : idx) ptrs.push_back(&x);
-            in.setMember(*var, u"", u"", ptrs, std::move(v), isSet);
+            in.setMember(*var, u"", u"", pack.span(), std::move(v), isSet);
             return;
         }
         throwError(13);
     }
-    if (auto* m = dynamic_cast<MemberExpr*>(target.get())) {
+    if (target->ek == ExprKind::Member) {
+        auto* m = static_cast<MemberExpr*>(target.get());
         Value o = m->object ? m->object->eval(f) : withObject(f);
         ArgPack pack(args.size());
         bindArgs(f, args, pack, false);

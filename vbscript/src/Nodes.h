@@ -9,6 +9,7 @@ namespace vbs {
 // ---- expressions ----
 
 struct LiteralExpr : Expr {
+    LiteralExpr() { ek = ExprKind::Literal; }
     Value v;
     bool numericLiteral = false;
     Value eval(Frame&) override { return v; }
@@ -16,10 +17,12 @@ struct LiteralExpr : Expr {
 };
 
 struct MissingExpr : Expr {
+    MissingExpr() { ek = ExprKind::Missing; }
     Value eval(Frame&) override { return Value::missing(); }
 };
 
 struct NameExpr : Expr {
+    NameExpr() { ek = ExprKind::Name; }
     std::u16string name, lower;
     NameKind kind = NameKind::Unresolved;
     int index = -1;
@@ -58,6 +61,7 @@ struct NewExpr : Expr {
 };
 
 struct MemberExpr : Expr {
+    MemberExpr() { ek = ExprKind::Member; }
     ExprPtr object;
     std::u16string name, lower;
     const ClassDef* cacheCls = nullptr;
@@ -69,6 +73,7 @@ struct MemberExpr : Expr {
 // name(args), obj.m(args), x(args): a call or an array index, decided when
 // it runs by what the target holds.
 struct CallExpr : Expr {
+    CallExpr() { ek = ExprKind::Call; }
     ExprPtr target;
     std::vector<ExprPtr> args;
     bool statement = false;  // value not used: call as a method
@@ -88,6 +93,7 @@ enum class BinOp {
 };
 
 struct BinaryExpr : Expr {
+    BinaryExpr() { ek = ExprKind::Binary; }
     BinOp op;
     ExprPtr a, b;
     Value eval(Frame& f) override;

@@ -48,7 +48,7 @@ double asDouble(const Num& n) {
     }
 }
 
-Value fitInteger(int64_t r, Rank rank) {
+inline Value fitInteger(int64_t r, Rank rank) {
     if (rank == rByte && r >= 0 && r <= 255) return Value::byte(static_cast<uint8_t>(r));
     if (rank <= rInteger && r >= -32768 && r <= 32767) return Value::integer(static_cast<int16_t>(r));
     if (r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max())
@@ -125,8 +125,11 @@ int64_t wholeOf(const Value& v, Rank& rank) {
 Value opAdd(const Value& a0, const Value& b0) {
     const Value& a = a0.deref();
     const Value& b = b0.deref();
-    if (a.type() == vtInteger && b.type() == vtInteger)
-        return fitInteger(int64_t(a.rawInteger()) + b.rawInteger(), rInteger);
+    if (a.type() == vtInteger && b.type() == vtInteger) {
+        int32_t r = int32_t(a.rawInteger()) + b.rawInteger();
+        if (r >= -32768 && r <= 32767) return Value::integer(static_cast<int16_t>(r));
+        return Value(r);
+    }
     if (a.type() == vtLong && b.type() == vtLong)
         return fitInteger(int64_t(a.rawLong()) + b.rawLong(), rLong);
     if (a.type() == vtDouble && b.type() == vtDouble) return checkDouble(a.rawDouble() + b.rawDouble());

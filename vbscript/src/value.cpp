@@ -142,47 +142,6 @@ Value::Value(Object* o) noexcept : type_(vtObject) {
     if (o) o->addRef();
 }
 
-Value Value::null() noexcept {
-    Value v;
-    v.type_ = vtNull;
-    return v;
-}
-Value Value::integer(int16_t x) noexcept {
-    Value v;
-    v.type_ = vtInteger;
-    v.u_.i = x;
-    return v;
-}
-Value Value::single(float x) noexcept {
-    Value v;
-    v.type_ = vtSingle;
-    v.u_.f = x;
-    return v;
-}
-Value Value::currency(int64_t x) noexcept {
-    Value v;
-    v.type_ = vtCurrency;
-    v.u_.i64 = x;
-    return v;
-}
-Value Value::date(double x) noexcept {
-    Value v;
-    v.type_ = vtDate;
-    v.u_.d = x;
-    return v;
-}
-Value Value::byte(uint8_t x) noexcept {
-    Value v;
-    v.type_ = vtByte;
-    v.u_.by = x;
-    return v;
-}
-Value Value::error(int32_t code) noexcept {
-    Value v;
-    v.type_ = vtError;
-    v.u_.l = code;
-    return v;
-}
 Value Value::byRef(Value* target) noexcept {
     Value v;
     v.type_ = vtByRef;
@@ -641,13 +600,18 @@ std::u16string formatG(double v, int digits) {
     while (digitsOnly.size() > 1 && digitsOnly.back() == '0') digitsOnly.pop_back();
     std::string out;
     if (exp >= digits || exp < -5) {
-        out = digitsOnly.substr(0, 1);
-        if (digitsOnly.size() > 1) out += "." + digitsOnly.substr(1);
+        out.assign(1, digitsOnly[0]);
+        if (digitsOnly.size() > 1) {
+            out.push_back('.');
+            out.append(digitsOnly, 1, std::string::npos);
+        }
         char eb[16];
         std::snprintf(eb, sizeof eb, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
         out += eb;
     } else if (exp < 0) {
-        out = "0." + std::string(static_cast<size_t>(-exp - 1), '0') + digitsOnly;
+        out = "0.";
+        out.append(static_cast<size_t>(-exp - 1), '0');
+        out.append(digitsOnly);
     } else {
         if (digitsOnly.size() <= static_cast<size_t>(exp) + 1) {
             out = digitsOnly + std::string(static_cast<size_t>(exp) + 1 - digitsOnly.size(), '0');

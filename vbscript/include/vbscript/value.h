@@ -99,16 +99,36 @@ public:
     Value(bool v) noexcept : type_(vtBoolean) { u_.i64 = 0, u_.b = v; }
     Value(Object* o) noexcept;  // Object (nullptr is Nothing)
 
-    static Value null() noexcept;
-    static Value integer(int16_t v) noexcept;
+    static Value null() noexcept { return make(vtNull, 0); }
+    static Value integer(int16_t v) noexcept {
+        Value r = make(vtInteger, 0);
+        r.u_.i = v;
+        return r;
+    }
     static Value lng(int32_t v) noexcept { return Value(v); }
-    static Value single(float v) noexcept;
+    static Value single(float v) noexcept {
+        Value r = make(vtSingle, 0);
+        r.u_.f = v;
+        return r;
+    }
     static Value dbl(double v) noexcept { return Value(v); }
-    static Value currency(int64_t scaled) noexcept;  // value * 10000
-    static Value date(double oleDate) noexcept;
+    static Value currency(int64_t scaled) noexcept { return make(vtCurrency, scaled); }  // value * 10000
+    static Value date(double oleDate) noexcept {
+        Value r = make(vtDate, 0);
+        r.u_.d = oleDate;
+        return r;
+    }
     static Value boolean(bool v) noexcept { return Value(v); }
-    static Value byte(uint8_t v) noexcept;
-    static Value error(int32_t code) noexcept;
+    static Value byte(uint8_t v) noexcept {
+        Value r = make(vtByte, 0);
+        r.u_.by = v;
+        return r;
+    }
+    static Value error(int32_t code) noexcept {
+        Value r = make(vtError, 0);
+        r.u_.l = code;
+        return r;
+    }
     static Value missing() noexcept { return error(kMissingArgument); }
     static Value nothing() noexcept { return Value(static_cast<Object*>(nullptr)); }
     // A dynamic one-dimensional array holding items.
@@ -177,6 +197,12 @@ public:
     void setFlags(uint16_t f) noexcept { flags_ = f; }
 
 private:
+    static Value make(uint16_t t, int64_t bits) noexcept {
+        Value r;
+        r.type_ = t;
+        r.u_.i64 = bits;
+        return r;
+    }
     bool isHeap() const noexcept {
         return type_ == vtString || type_ == vtObject || type_ == vtArray;
     }

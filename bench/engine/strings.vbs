@@ -1,0 +1,9 @@
+s = ""
+For i = 0 To 299999
+    s = s & Chr(65 + i Mod 26)
+Next
+count = 0
+For i = 1 To Len(s)
+    If Mid(s, i, 1) = "A" Then count = count + 1
+Next
+WScript.Echo Len(s), count
