@@ -19,8 +19,8 @@ void ScriptedArgumentDialogs::showOptionDialog() {
 
 void ScriptedArgumentDialogs::showFolderDialog() {
     openings.append({QStringLiteral("folder"), HostState::FolderTitle(), {}});
-    const FolderAnswer a =
-        folders_.isEmpty() ? FolderAnswer{Folder::Ok, defaultFolder} : folders_.takeFirst();
+    const FolderAnswer fallback{defaultFolderCancels ? Folder::Cancel : Folder::Ok, defaultFolder};
+    const FolderAnswer a = folders_.isEmpty() ? fallback : folders_.takeFirst();
     HostState::FolderResult() = a.action == Folder::Ok ? a.path : QStringLiteral("none");
 }
 

@@ -30,6 +30,7 @@ public:
     // Defaults used when a queue runs dry.
     int defaultOption = 0;  // clamped to the last choice
     QString defaultFolder = QStringLiteral("C:\\Temp");
+    bool defaultFolderCancels = false;
     bool defaultCheckAll = true;
 
     QList<Opening> openings;
