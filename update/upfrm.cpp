@@ -1,5 +1,6 @@
 #include "upfrm.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -97,8 +98,10 @@ void upfrm::showEvent(QShowEvent* event) {
 }
 
 void upfrm::check() {
+    busy_ = true;
     const HttpTransfer::Result r =
         transfer_.fetch(UpdateServer(base_).infoUrl(), checkTimeout_, maxInfoBytes);
+    busy_ = false;
     if (r.status == HttpTransfer::Status::TimedOut) {
         dialogs_.messageBox(QStringLiteral("超时！获取信息失败！"), DialogServices::Critical);
         return;
@@ -132,9 +135,11 @@ void upfrm::download() {
     progress->show();
     repaint();
 
+    busy_ = true;
     const HttpTransfer::Result r = transfer_.download(
         UpdateServer(base_).setupUrl(), setupPath(), downloadIdleTimeout_,
         [this](qint64 received, qint64 total) { showProgress(received, total); });
+    busy_ = false;
     progress->hide();
     Cls();
     if (r.status != HttpTransfer::Status::Ok) {
@@ -221,6 +226,15 @@ void upfrm::printBelowControls(const QString& line) {
     Print();
     Print();
     Print(line);
+}
+
+void upfrm::closeEvent(QCloseEvent* event) {
+    // Keys and clicks wait during a transfer, but the window manager's close
+    // does not; closing half way would hide the outcome from the user.
+    if (busy_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void upfrm::paintEvent(QPaintEvent* event) {

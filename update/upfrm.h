@@ -60,6 +60,7 @@ class upfrm : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void arrange();
@@ -81,4 +82,6 @@ class upfrm : public QDialog {
     // The "update" value as read or last written.
     QString update_;
     QStringList printed_;
+    // A transfer is running: the window stays until it is over.
+    bool busy_ = false;
 };
