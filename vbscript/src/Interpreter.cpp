@@ -345,6 +345,7 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
             }
             n->kind = NameKind::Global;
             n->index = globalSlot(lower);
+            n->global = &global(n->index);
             return;
         }
         if (!n->target) {
@@ -384,6 +385,7 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
         }
         n->kind = NameKind::Global;
         n->index = globalSlot(lower);
+        n->global = &global(n->index);
     };
     // Top level first, so procedures see the globals it creates implicitly.
     for (NameExpr* n : names)

@@ -96,7 +96,7 @@ std::vector<Token> Lexer::run() {
         stmtStart = false;
         if (isDigit(c) || (c == '.' && isDigit(peek(1)))) {
             readNumber(t);
-        } else if (c == '&' && (peek(1) == 'h' || peek(1) == 'H' || peek(1) == 'o' || peek(1) == 'O')) {
+        } else if (c == '&' && isRadixLiteral()) {
             readHexOct(t);
         } else if (c == '"') {
             readString(t);
@@ -180,6 +180,22 @@ void Lexer::readNumber(Token& t) {
     if (!isFloat && d <= 32767) t.value = Value::integer(static_cast<int16_t>(d));
     else if (!isFloat && d <= 2147483647.0) t.value = Value(static_cast<int32_t>(d));
     else t.value = Value(d);
+}
+
+// &H1F and &O17 are numbers; "a"&Hex(1) is the & operator before a name.
+bool Lexer::isRadixLiteral() const {
+    char16_t k = peek(1);
+    bool hex = k == 'h' || k == 'H';
+    if (!hex && k != 'o' && k != 'O') return false;
+    size_t i = 2;
+    while (true) {
+        char16_t c = peek(i);
+        bool digit = isDigit(c) || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+        if (!digit) break;
+        ++i;
+    }
+    if (i == 2) return !isNameChar(peek(2));
+    return !isNameChar(peek(i));
 }
 
 void Lexer::readHexOct(Token& t) {

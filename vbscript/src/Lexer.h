@@ -42,6 +42,7 @@ private:
     [[noreturn]] void fail(int number, int line, int col);
     void readNumber(Token& t);
     void readHexOct(Token& t);
+    bool isRadixLiteral() const;
     void readString(Token& t);
     void readDate(Token& t);
     void readName(Token& t);

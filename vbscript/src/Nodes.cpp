@@ -152,7 +152,8 @@ Value* NameExpr::slot(Frame& f, bool forWrite) {
             if (!f.me) throwError(424);
             return &f.me->fields[static_cast<size_t>(index)];
         case NameKind::Global: {
-            Global& g = f.in.global(index);
+            Global& g = *global;
+            if (g.declared && !g.proc && !g.cls && !g.isConst) return &g.value;
             if (g.proc || g.cls) return nullptr;
             if (!g.declared) {
                 if (explicitMode) throwError(500);
@@ -192,7 +193,7 @@ Value* NameExpr::ref(Frame& f) {
         case NameKind::Implicit:
         case NameKind::DynLocal: return slot(f, true);
         case NameKind::Global: {
-            Global& g = f.in.global(index);
+            Global& g = *global;
             if (g.proc || g.cls || g.isConst) return nullptr;
             return slot(f, true);
         }
@@ -205,7 +206,7 @@ Value NameExpr::eval(Frame& f) {
         case NameKind::Local: return f.locals[index].deref();
         case NameKind::Const: return constValue;
         case NameKind::Global: {
-            Global& g = f.in.global(index);
+            Global& g = *global;
             if (g.proc) return f.in.callProc(g.proc, nullptr, {});
             if (g.cls) throwError(13);
             if (!g.declared && explicitMode) throwError(500);
@@ -286,6 +287,7 @@ Value CallExpr::eval(Frame& f) {
             case NameKind::Implicit:
             case NameKind::Global: {
                 Global& g = in.global(n->kind == NameKind::Global ? n->index : n->globalIndex);
+                (void)g;
                 if (g.proc) {
                     ArgPack pack(args.size());
                     bindArgs(f, args, pack, true);

@@ -27,6 +27,7 @@ struct NameExpr : Expr {
     NameKind kind = NameKind::Unresolved;
     int index = -1;
     int globalIndex = -1;  // Implicit: the global it becomes once that exists
+    Global* global = nullptr;  // Global: its slot (deque elements never move)
     const BuiltinRegistry::Function* builtin = nullptr;
     Value constValue;
     IntrinsicId intrinsic{};

@@ -120,6 +120,16 @@ int64_t wholeOf(const Value& v, Rank& rank) {
     }
 }
 
+// Integer and Long operands: the common case, done without conversions.
+inline bool wholePair(const Value& a, const Value& b, int64_t& x, int64_t& y, Rank& rank) {
+    uint16_t ta = a.type(), tb = b.type();
+    if ((ta != vtInteger && ta != vtLong) || (tb != vtInteger && tb != vtLong)) return false;
+    x = ta == vtInteger ? a.rawInteger() : a.rawLong();
+    y = tb == vtInteger ? b.rawInteger() : b.rawLong();
+    rank = (ta == vtLong || tb == vtLong) ? rLong : rInteger;
+    return true;
+}
+
 }  // namespace
 
 Value opAdd(const Value& a0, const Value& b0) {
@@ -130,8 +140,9 @@ Value opAdd(const Value& a0, const Value& b0) {
         if (r >= -32768 && r <= 32767) return Value::integer(static_cast<int16_t>(r));
         return Value(r);
     }
-    if (a.type() == vtLong && b.type() == vtLong)
-        return fitInteger(int64_t(a.rawLong()) + b.rawLong(), rLong);
+    int64_t x, y;
+    Rank rank;
+    if (wholePair(a, b, x, y, rank)) return fitInteger(x + y, rank);
     if (a.type() == vtDouble && b.type() == vtDouble) return checkDouble(a.rawDouble() + b.rawDouble());
     // + joins when both sides are text (Empty counts as text next to text).
     bool as = a.isString(), bs = b.isString();
@@ -144,12 +155,21 @@ Value opSub(const Value& a0, const Value& b0) {
     const Value& b = b0.deref();
     if (a.type() == vtInteger && b.type() == vtInteger)
         return fitInteger(int64_t(a.rawInteger()) - b.rawInteger(), rInteger);
-    if (a.type() == vtLong && b.type() == vtLong)
-        return fitInteger(int64_t(a.rawLong()) - b.rawLong(), rLong);
+    int64_t x, y;
+    Rank rank;
+    if (wholePair(a, b, x, y, rank)) return fitInteger(x - y, rank);
     return arith(a, b, ArOp::Sub);
 }
 
-Value opMul(const Value& a, const Value& b) { return arith(a, b, ArOp::Mul); }
+Value opMul(const Value& a0, const Value& b0) {
+    const Value& a = a0.deref();
+    const Value& b = b0.deref();
+    int64_t x, y;
+    Rank rank;
+    if (wholePair(a, b, x, y, rank)) return fitInteger(x * y, rank);
+    if (a.type() == vtDouble && b.type() == vtDouble) return checkDouble(a.rawDouble() * b.rawDouble());
+    return arith(a, b, ArOp::Mul);
+}
 
 Value opDiv(const Value& a0, const Value& b0) {
     const Value& a = a0.deref();
@@ -173,6 +193,14 @@ Value opIntDiv(const Value& a0, const Value& b0) {
 Value opMod(const Value& a0, const Value& b0) {
     const Value& a = a0.deref();
     const Value& b = b0.deref();
+    {
+        int64_t x, y;
+        Rank rank;
+        if (wholePair(a, b, x, y, rank)) {
+            if (y == 0) throwError(11);
+            return fitInteger(x % y, rank);
+        }
+    }
     if (a.isNull() || b.isNull()) return Value::null();
     Rank rank = rByte;
     int64_t x = wholeOf(a, rank), y = wholeOf(b, rank);

@@ -494,6 +494,7 @@ StmtPtr Parser::parseIf() {
         while (true) {
             if (cur().kind == Tok::Newline && !cur().colon) break;
             if (cur().kind == Tok::End || isKw(u"else")) break;
+            if (isKw(u"end") && isKwAt(1, u"if")) break;
             if (cur().kind == Tok::Newline) {
                 next();
                 continue;
@@ -508,6 +509,7 @@ StmtPtr Parser::parseIf() {
             while (true) {
                 if (cur().kind == Tok::Newline && !cur().colon) break;
                 if (cur().kind == Tok::End) break;
+                if (isKw(u"end") && isKwAt(1, u"if")) break;
                 if (cur().kind == Tok::Newline) {
                     next();
                     continue;

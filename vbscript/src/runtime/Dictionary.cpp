@@ -80,9 +80,8 @@ uint32_t Dictionary::hashOf(const Value& v) const {
 }
 
 namespace {
-uint32_t indexOf(uint64_t slot) { return static_cast<uint32_t>(slot); }
-uint32_t tagOf(uint64_t slot) { return static_cast<uint32_t>(slot >> 32); }
-uint64_t makeSlot(uint32_t index, uint32_t hash) { return (uint64_t{hash} << 32) | index; }
+uint32_t indexOf(uint32_t slot) { return slot; }
+uint32_t makeSlot(uint32_t index, uint32_t) { return index; }
 }  // namespace
 
 bool Dictionary::sameKey(const Value& a, const Value& b) const {
@@ -119,7 +118,7 @@ int64_t Dictionary::probe(const Value& key, uint32_t hash, size_t* insertAt) con
     size_t mask = slots_.size() - 1;
     size_t firstDeleted = SIZE_MAX;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        uint64_t slot = slots_[i];
+        uint32_t slot = slots_[i];
         uint32_t index = indexOf(slot);
         if (index == kFree) {
             if (insertAt) *insertAt = firstDeleted != SIZE_MAX ? firstDeleted : i;
@@ -129,8 +128,8 @@ int64_t Dictionary::probe(const Value& key, uint32_t hash, size_t* insertAt) con
             if (firstDeleted == SIZE_MAX) firstDeleted = i;
             continue;
         }
-        if (tagOf(slot) == hash && sameKey(entries_[index].key, key))
-            return static_cast<int64_t>(i);
+        const Entry& e = entries_[index];
+        if (e.hash == hash && sameKey(e.key, key)) return static_cast<int64_t>(i);
     }
 }
 

@@ -46,9 +46,9 @@ class Dictionary : public Object {
     void compact();
 
     std::vector<Entry> entries_;
-    // Each slot holds an entry index in its low half and the key's hash in its high half, so
-    // a probe that meets another key moves on without touching that entry.
-    std::vector<uint64_t> slots_;
+    // Entry indexes; four bytes each keep the table small, which matters more than sparing
+    // the look at an entry whose hash differs.
+    std::vector<uint32_t> slots_;
     size_t used_ = 0;  // slots not free (live or deleted)
     size_t live_ = 0;
     int compareMode_ = 0;  // 0 binary, 1 text, 2 database (compares as text)

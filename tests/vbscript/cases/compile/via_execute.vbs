@@ -33,7 +33,7 @@ Try "Property Get P" & vbCrLf & "End Property" ' expect: 1048 Must be defined in
 Try "x = Me"                                 ' expect: 1037 Invalid use of 'Me' keyword
 Try "Dim a(n)"                               ' expect: 1026 Expected integer constant
 Try "For Each x 5" & vbCrLf & "Next"         ' expect: 1046 Expected 'In'
-Try "x = &HZZ"                               ' expect: 1031 Invalid number
+Try "x = &H"                                 ' expect: 1031 Invalid number
 Try "[abc = 1"                               ' expect: 1007 Expected ']'
 Try "Class A" & vbCrLf & "Public Default Sub S" & vbCrLf & "End Sub" & vbCrLf & "Public Default Function F" & vbCrLf & "End Function" & vbCrLf & "End Class" ' expect: 1052 Cannot have multiple default property/method in a Class
 Try "Class A" & vbCrLf & "Private Default Function F" & vbCrLf & "End Function" & vbCrLf & "End Class" ' expect: 1057 'Default' specification must also specify 'Public'
