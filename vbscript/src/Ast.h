@@ -33,6 +33,9 @@ struct Expr {
     ExprKind ek = ExprKind::Other;
     virtual ~Expr() = default;
     virtual Value eval(Frame& f) = 0;
+    // The value without copying it, for literals and plain variables whose
+    // reading has no side effects; null otherwise.
+    virtual const Value* peek(Frame&) { return nullptr; }
     // Address of the variable this expression names (for ByRef and
     // assignment); null when it is not a plain variable.
     virtual Value* ref(Frame&) { return nullptr; }

@@ -12,7 +12,7 @@ constexpr int kInstanceKind = 1;
 
 // Arguments of one call: pointers to variables (ByRef) or to temporaries.
 struct ArgPack {
-    static constexpr size_t kSmall = 6;
+    static constexpr size_t kSmall = 4;
     Value smallTemps[kSmall];
     Value* smallPtrs[kSmall];
     std::vector<Value> bigTemps;
@@ -196,6 +196,18 @@ Value* NameExpr::ref(Frame& f) {
             Global& g = *global;
             if (g.proc || g.cls || g.isConst) return nullptr;
             return slot(f, true);
+        }
+        default: return nullptr;
+    }
+}
+
+const Value* NameExpr::peek(Frame& f) {
+    switch (kind) {
+        case NameKind::Local: return &f.locals[index].deref();
+        case NameKind::Const: return &constValue;
+        case NameKind::Global: {
+            const Global& g = *global;
+            return g.declared && !g.proc && !g.cls ? &g.value : nullptr;
         }
         default: return nullptr;
     }
@@ -385,8 +397,23 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
 // ---- operators ----
 
 Value BinaryExpr::eval(Frame& f) {
-    Value x = a->eval(f);
-    Value y = b->eval(f);
+    // Plain variables and literals are read in place; anything else (a call
+    // that might change a variable) is evaluated into a copy, left first.
+    Value ta, tb;
+    const Value* px = nullptr;
+    const Value* py = nullptr;
+    if (b->ek == ExprKind::Literal || b->ek == ExprKind::Name) px = a->peek(f);
+    if (!px) {
+        ta = a->eval(f);
+        px = &ta;
+    }
+    py = b->peek(f);
+    if (!py) {
+        tb = b->eval(f);
+        py = &tb;
+    }
+    const Value& x = *px;
+    const Value& y = *py;
     switch (op) {
         case BinOp::Add: return opAdd(x, y);
         case BinOp::Sub: return opSub(x, y);

@@ -13,6 +13,7 @@ struct LiteralExpr : Expr {
     Value v;
     bool numericLiteral = false;
     Value eval(Frame&) override { return v; }
+    const Value* peek(Frame&) override { return &v; }
     bool isNumericLiteral() const override { return numericLiteral; }
 };
 
@@ -39,6 +40,7 @@ struct NameExpr : Expr {
     bool target = false;        // assigned to (Name = ..., Set Name = ...)
 
     Value eval(Frame& f) override;
+    const Value* peek(Frame& f) override;
     Value* ref(Frame& f) override;
     void assign(Frame& f, Value v, bool isSet) override;
     bool isNumericLiteral() const override {
