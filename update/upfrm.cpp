@@ -198,7 +198,10 @@ QString upfrm::downloadFailureText(const HttpTransfer::Result& result) const {
         case S::Ok:
             break;
     }
-    return QStringLiteral("网络连接失败，下载失败！请检查网络连接后重试。");
+    QString text = QStringLiteral("网络连接失败，下载失败！请检查网络连接后重试。");
+    // The lower layer's words help whoever has to find the fault.
+    if (!result.detail.isEmpty()) text += QStringLiteral("\n（%1）").arg(result.detail);
+    return text;
 }
 
 void upfrm::showProgress(qint64 received, qint64 total) {

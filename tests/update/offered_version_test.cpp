@@ -45,12 +45,6 @@ TEST(OfferedVersion, ComparisonIsNumericAgainstTheRunningVersion) {
     EXPECT_FALSE(OfferedVersion::isNewer("1.1.32"));
 }
 
-TEST(OfferedVersion, DisplayDropsOnlyTheFinalLineBreak) {
-    EXPECT_EQ(OfferedVersion::displayText("1.132\r\n"), "1.132");
-    EXPECT_EQ(OfferedVersion::displayText("1.132\n"), "1.132");
-    EXPECT_EQ(OfferedVersion::displayText(" 1.132 "), " 1.132 ");
-}
-
 class UpdateServerEnv : public ::testing::Test {
   protected:
     void TearDown() override { qunsetenv(UpdateServer::environmentVariable); }

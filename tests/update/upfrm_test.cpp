@@ -340,6 +340,23 @@ TEST_F(UpdateWindow, StalledDownloadTimesOut) {
     EXPECT_FALSE(window->progress->isVisibleTo(window.get()));
 }
 
+TEST_F(UpdateWindow, LostConnectionBeforeTheDownloadIsReported) {
+    offer("1.2");
+    window->check();
+    ASSERT_TRUE(window->updatebutton->isEnabled());
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    window->setServerBase(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort())));
+    closed.close();
+    dialogs.push(DialogServices::Yes);
+    window->download();
+
+    ASSERT_EQ(dialogs.calls.size(), 2);
+    EXPECT_TRUE(dialogs.calls[1].text.startsWith("网络连接失败"));
+    EXPECT_FALSE(QFile::exists(setupFile()));
+    EXPECT_EQ(updateKey(), "<absent>");
+}
+
 TEST_F(UpdateWindow, UnwritableUpdateFolderIsReported) {
     // A file where the folder should be: cannot be created, even as root.
     ASSERT_TRUE(TestSupport::writeBytes(appDir.filePath("update"), "in the way"));
