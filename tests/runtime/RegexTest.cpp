@@ -70,7 +70,8 @@ TEST(Regex, ClassesAndEscapes) {
     EXPECT_EQ(first(u"[\\w-]+", u"+a-b_c+"), u"a-b_c");
     EXPECT_EQ(first(u"\\x41\\u4E2D", u"A中"), u"A中");
     EXPECT_EQ(first(u"[中文]+", u"的中文字"), u"中文");
-    EXPECT_EQ(first(u"a.c", u"a\nc abc"), u"abc");
+    EXPECT_EQ(first(u"a.c", u"a\nc a\rc abc"), u"abc");
+    EXPECT_EQ(first(u"\\s+", u"中\u3000\u00A0文"), u"\u3000\u00A0");
     EXPECT_EQ(first(u"\\.", u"a.b"), u".");
     EXPECT_EQ(first(u"[]a]", u"a"), u"-");  // an empty class matches nothing
 }
@@ -80,6 +81,7 @@ TEST(Regex, AnchorsAndWordBoundaries) {
     EXPECT_EQ(first(u"^b", u"a\nb", false, true), u"b");
     EXPECT_EQ(first(u"a$", u"a\nb"), u"-");
     EXPECT_EQ(first(u"a$", u"a\nb", false, true), u"a");
+    EXPECT_EQ(first(u"^.*$", u"line\r\nnext", false, true), u"line");  // CR LF text
     EXPECT_EQ(first(u"\\bcat\\b", u"concat cat"), u"cat");
     EXPECT_EQ(first(u"\\Bcat", u"cat concat"), u"cat");
     Regex re(u"\\bcat", false, false);

@@ -15,7 +15,8 @@ bool isWordChar(char16_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-bool isLineEnd(char16_t c) { return c == '\n' || c == '\r'; }
+// Line terminators: '.' does not match them and Multiline anchors stop at them.
+bool isLineEnd(char16_t c) { return c == '\n' || c == '\r' || c == 0x2028 || c == 0x2029; }
 
 // One search's state. The backtrack stack holds choice points, undo records for captures and
 // loop registers, and lookahead barriers.
@@ -74,7 +75,7 @@ bool Matcher::step(const RxInst& in, int& pc, int& pos, std::vector<int>& caps) 
             ++pos;
             break;
         case RxOp::Any:
-            if (pos >= n_ || t_[pos] == '\n') return false;
+            if (pos >= n_ || isLineEnd(t_[pos])) return false;
             ++pos;
             break;
         case RxOp::Class:

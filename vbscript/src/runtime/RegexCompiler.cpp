@@ -19,7 +19,14 @@ enum AssertKind { kBol, kEol, kWordB, kNotWordB };
 
 Ranges digitRanges() { return {{u'0', u'9'}}; }
 Ranges wordRanges() { return {{u'0', u'9'}, {u'A', u'Z'}, {u'_', u'_'}, {u'a', u'z'}}; }
-Ranges spaceRanges() { return {{u'\t', u'\r'}, {u' ', u' '}}; }
+// White space and line ends as the JavaScript-like dialect counts them; the ideographic space
+// U+3000 matters in Chinese text.
+Ranges spaceRanges() {
+    return {{u'\t', u'\r'},         {u' ', u' '},           {u'\u00A0', u'\u00A0'},
+            {u'\u1680', u'\u1680'}, {u'\u2000', u'\u200A'}, {u'\u2028', u'\u2029'},
+            {u'\u202F', u'\u202F'}, {u'\u205F', u'\u205F'}, {u'\u3000', u'\u3000'},
+            {u'\uFEFF', u'\uFEFF'}};
+}
 
 Ranges normalized(Ranges r) {
     std::sort(r.begin(), r.end());

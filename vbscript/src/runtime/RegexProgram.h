@@ -8,7 +8,7 @@ namespace vbs::runtime {
 
 enum class RxOp : uint8_t {
     Char,   // a: the character (folded when ignoring case)
-    Any,    // any character but a line feed
+    Any,    // any character but a line terminator
     Class,  // a: index into classes
     Bol,
     Eol,
