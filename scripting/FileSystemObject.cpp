@@ -86,7 +86,10 @@ const std::vector<Member<FSO>>& table() {
              r = objectValue(new FsoDrive);
          }},
         {u"Drives",
-         [](FSO&, Args, V& r) { r = objectValue(new FsoCollection(FsoCollection::Kind::Drives, "")); }},
+         [](FSO&, Args a, V& r) {
+             r = objectValue(new FsoCollection(FsoCollection::Kind::Drives, ""));
+             forwardArgs(r, a);
+         }},
         {u"GetSpecialFolder",
          [](FSO&, Args a, V& r) { r = objectValue(new FsoFolder(FSO::specialFolder(arg(a, 0).toLong()))); }},
         {u"GetStandardStream", [](FSO&, Args a, V& r) { r = standardStream(a); }},

@@ -42,14 +42,16 @@ const std::vector<Member<FsoFolder>>& FsoFolder::members() {
              r = f.path_ == "/" ? V::nothing() : objectValue(new FsoFolder(fspath::parentOf(f.path_)));
          }},
         {u"Files",
-         [](F& f, Args, V& r) {
+         [](F& f, Args a, V& r) {
              fsops::requireFolder(f.path_);
              r = objectValue(new FsoCollection(FsoCollection::Kind::Files, f.path_));
+             forwardArgs(r, a);
          }},
         {u"SubFolders",
-         [](F& f, Args, V& r) {
+         [](F& f, Args a, V& r) {
              fsops::requireFolder(f.path_);
              r = objectValue(new FsoCollection(FsoCollection::Kind::Folders, f.path_));
+             forwardArgs(r, a);
          }},
         {u"Copy",
          [](F& f, Args a, V&) {

@@ -27,6 +27,15 @@ void requireArgs(Args args, std::size_t min, std::size_t max) {
     if (args.size() < min || args.size() > max) vbs::throwError(450);
 }
 
+void forwardArgs(vbs::Value& result, Args args) {
+    if (args.empty()) return;
+    vbs::Object* o = result.obj();
+    if (!o) vbs::throwError(450);
+    vbs::Value item;
+    o->invoke(u"", vbs::InvokeKind::Get, args, item);
+    result = item;
+}
+
 void throwUnsupported(std::u16string_view member, std::u16string_view why) {
     std::u16string text = std::u16string(member) + u" 在 Linux 上无法使用：" + std::u16string(why);
     vbs::throwError(445, text, std::u16string(member));

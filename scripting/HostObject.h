@@ -40,6 +40,10 @@ vbs::Value objectValue(const vbs::Ref<T>& o) {
     return vbs::Value(static_cast<vbs::Object*>(o.get()));
 }
 
+// For a property that returns a collection: `obj.Files("a.txt")` passes the
+// arguments on to the collection's default member, as late binding does.
+void forwardArgs(vbs::Value& result, Args args);
+
 template <class T>
 struct Member {
     std::u16string_view name;

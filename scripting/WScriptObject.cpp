@@ -80,7 +80,11 @@ const std::vector<Member<WScriptObject>>& WScriptObject::members() {
              vbs::BuiltinContext::HostPause pause(w.engine_);
              std::this_thread::sleep_for(std::chrono::milliseconds(ms));
          }},
-        {u"Arguments", [](W& w, Args, V& r) { r = objectValue(new WshArguments(w.info_.arguments, true)); }},
+        {u"Arguments",
+         [](W& w, Args a, V& r) {
+             r = objectValue(new WshArguments(w.info_.arguments, true));
+             forwardArgs(r, a);
+         }},
         {u"ScriptName",
          [](W& w, Args, V& r) { r = V(fspath::toScript(fspath::lastName(w.info_.scriptPath))); }},
         {u"ScriptFullName", [](W& w, Args, V& r) { r = V(fspath::toScript(w.info_.scriptPath)); }},

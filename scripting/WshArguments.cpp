@@ -27,12 +27,13 @@ const std::vector<Member<WshArguments>>& WshArguments::members() {
         {u"Count", count},
         {u"Length", count},
         {u"Named",
-         [](A& a, Args, V& r) {
+         [](A& a, Args args, V& r) {
              if (!a.top_) vbs::throwError(438);
              r = objectValue(new WshNamedArguments(a.items_));
+             forwardArgs(r, args);
          }},
         {u"Unnamed",
-         [](A& a, Args, V& r) {
+         [](A& a, Args args, V& r) {
              if (!a.top_) vbs::throwError(438);
              std::vector<std::u16string> rest;
              std::u16string name;
@@ -41,6 +42,7 @@ const std::vector<Member<WshArguments>>& WshArguments::members() {
                  if (!WshNamedArguments::parse(s, name, value)) rest.push_back(s);
              }
              r = objectValue(new WshArguments(rest, false));
+             forwardArgs(r, args);
          }},
     };
     return table;

@@ -1,0 +1,107 @@
+// The host core's pieces that need no running script: the command line, the
+// script file reader and the error texts.
+#include <QTemporaryDir>
+
+#include "HostOptions.h"
+#include "HostUi.h"
+#include "ScriptHost.h"
+#include "ScriptingTestSupport.h"
+#include "TestSupport.h"
+#include "WScriptObject.h"
+#include "WshArguments.h"
+
+using namespace ScriptingTest;
+using scripting::HostOptions;
+
+namespace {
+
+HostOptions parse(std::vector<const char*> words) {
+    words.insert(words.begin(), "cscript");
+    return HostOptions::parse(static_cast<int>(words.size()), words.data());
+}
+
+TEST(HostOptionsTest, HostOptionsMayStandAnywhere) {
+    HostOptions o = parse({"//NoLogo", "run.vbs", "/x:1", "//B", "plain", "//T:5"});
+    EXPECT_EQ(o.script, "run.vbs");
+    EXPECT_TRUE(o.nologo);
+    EXPECT_TRUE(o.batch);
+    EXPECT_EQ(o.timeoutSeconds, 5);
+    EXPECT_EQ(o.arguments, (std::vector<std::u16string>{u"/x:1", u"plain"}));
+    EXPECT_TRUE(o.error.empty());
+}
+
+TEST(HostOptionsTest, BadOptionsAreExplained) {
+    EXPECT_NE(parse({"//Q", "a.vbs"}).error.find(u"//Q"), std::u16string::npos);
+    EXPECT_FALSE(parse({"//T:abc", "a.vbs"}).error.empty());
+    EXPECT_TRUE(parse({"//?"}).usage);
+    EXPECT_FALSE(parse({"//B", "//I", "a.vbs"}).batch);
+}
+
+TEST(ArgumentsTest, NamedAndUnnamedArgumentsAreSorted) {
+    vbs::Ref<scripting::WshArguments> args(
+        new scripting::WshArguments({u"/Out:file.txt", u"first", u"/v", u"second"}, true));
+    EXPECT_EQ(get(*args, u"Count").toLong(), 4);
+    EXPECT_EQ(s(get(*args, u"", {vbs::Value(1)})), "first");
+    EXPECT_EQ(errorOf([&] { get(*args, u"Item", {vbs::Value(4)}); }), 9);
+    vbs::Value named = get(*args, u"Named");
+    EXPECT_EQ(s(get(obj(named), u"Item", {u("out")})), "file.txt");
+    EXPECT_TRUE(invoke(obj(named), u"Exists", {u("V")}).toBool());
+    EXPECT_TRUE(get(obj(named), u"", {u("v")}).isEmpty());
+    EXPECT_FALSE(invoke(obj(named), u"Exists", {u("first")}).toBool());
+    vbs::Value unnamed = get(*args, u"Unnamed");
+    EXPECT_EQ(get(obj(unnamed), u"Count").toLong(), 2);
+    EXPECT_EQ(s(get(obj(unnamed), u"", {vbs::Value(1)})), "second");
+}
+
+TEST(ScriptFileTest, ReadsEveryEncodingTheEditorWrites) {
+    QTemporaryDir dir;
+    auto check = [&](const QByteArray& bytes, const std::string& expected) {
+        QString p = dir.filePath("s.vbs");
+        ASSERT_TRUE(TestSupport::writeBytes(p, bytes));
+        std::u16string text, problem;
+        ASSERT_TRUE(scripting::readScriptFile(p.toStdString(), text, problem));
+        EXPECT_EQ(vbs::toUtf8(text), expected);
+    };
+    check("\xEF\xBB\xBFMsgBox \"\xE4\xB8\xAD\"", "MsgBox \"中\"");
+    check(QByteArray("\xFF\xFEx\0=\0" "1\0", 8), "x=1");
+    check(QByteArray("\xFE\xFF\0x\0=\0" "1", 8), "x=1");
+    check("MsgBox \"\xD6\xD0\xCE\xC4\"\r\n", "MsgBox \"中文\"\r\n");
+    check("' plain\n", "' plain\n");
+    std::u16string text, problem;
+    EXPECT_FALSE(scripting::readScriptFile(dir.filePath("none.vbs").toStdString(), text, problem));
+    EXPECT_NE(problem.find(u"找不到"), std::u16string::npos);
+    EXPECT_FALSE(scripting::readScriptFile(dir.path().toStdString(), text, problem));
+}
+
+TEST(ErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
+    vbs::ScriptError e(13, u"Type mismatch", vbs::kRuntimeSource);
+    e.line = 4;
+    e.column = 7;
+    EXPECT_EQ(vbs::toUtf8(scripting::consoleErrorText("/s/a.vbs", e)),
+              "/s/a.vbs(4, 7) Microsoft VBScript runtime error: Type mismatch (800A000D)");
+    std::string window = vbs::toUtf8(scripting::windowErrorText("/s/a.vbs", e));
+    EXPECT_NE(window.find("行:\t4"), std::string::npos);
+    EXPECT_NE(window.find("代码:\t800A000D"), std::string::npos);
+    vbs::ScriptError raised(static_cast<int32_t>(0x80070002u), u"x", u"WshShell");
+    EXPECT_NE(vbs::toUtf8(scripting::consoleErrorText("a", raised)).find("WshShell: x (80070002)"),
+              std::string::npos);
+}
+
+TEST(HostUiTest, DefaultAnswersFollowTheDefaultButton) {
+    EXPECT_EQ(scripting::HostUi::defaultAnswer(0), 1);
+    EXPECT_EQ(scripting::HostUi::defaultAnswer(4), 6);
+    EXPECT_EQ(scripting::HostUi::defaultAnswer(4 + 256), 7);
+    EXPECT_EQ(scripting::HostUi::defaultAnswer(3 + 512), 2);
+    EXPECT_EQ(scripting::HostUi::defaultAnswer(2 + 768), 3);
+}
+
+TEST(EchoTextTest, EchoWritesBooleansAsNumbers) {
+    using scripting::WScriptObject;
+    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(true))), "-1");
+    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(false))), "0");
+    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value::null())), "null");
+    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(2.5))), "2.5");
+    EXPECT_EQ(errorOf([] { WScriptObject::echoText(vbs::Value::array({vbs::Value(1)})); }), 13);
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// The console host run as a program on real scripts: output, exit codes,
+// arguments, errors, batch mode and time-outs.
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "ScriptingTestSupport.h"
+#include "TestSupport.h"
+
+namespace {
+
+struct HostRun {
+    int code = -1;
+    QString out, err;
+    qint64 ms = 0;
+};
+
+class HostTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString script(const QString& name, const QByteArray& text) {
+        QString p = dir.filePath(name);
+        EXPECT_TRUE(TestSupport::writeBytes(p, text));
+        return p;
+    }
+    HostRun run(QStringList args, const QByteArray& input = {}) {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QElapsedTimer t;
+        t.start();
+        p.start(QStringLiteral(KORVEL_BIN_DIR "/cscript-next"), args);
+        EXPECT_TRUE(p.waitForStarted());
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(30000));
+        HostRun r;
+        r.ms = t.elapsed();
+        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+};
+
+TEST_F(HostTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
+    QString s = script("e.vbs", "WScript.Echo \"a\", 1, True\r\nWScript.Echo\r\nWScript.Echo \"中文\"\r\n");
+    HostRun r = run({s});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QString::fromUtf8("a 1 -1\n\n中文\n"));
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(HostTest, QuitSetsTheExitCodeEvenUnderResumeNext) {
+    QString s = script("q.vbs", "On Error Resume Next\nWScript.Echo \"before\"\nWScript.Quit 42\nWScript.Echo \"after\"\n");
+    HostRun r = run({s});
+    EXPECT_EQ(r.code, 42);
+    EXPECT_EQ(r.out, "before\n");
+}
+
+TEST_F(HostTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
+    QString s = script("err.vbs", "WScript.Echo \"start\"\nDim x\nx = 1 / 0\nWScript.Echo \"never\"\n");
+    HostRun r = run({s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "start\n");
+    EXPECT_TRUE(r.err.startsWith(s + "(3, ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Microsoft VBScript runtime error: Division by zero (800A000B)"))
+        << r.err.toStdString();
+}
+
+TEST_F(HostTest, ASyntaxErrorStopsTheScriptBeforeItRuns) {
+    QString s = script("syn.vbs", "WScript.Echo \"x\"\nIf Then\n");
+    HostRun r = run({s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.contains("compilation error")) << r.err.toStdString();
+}
+
+TEST_F(HostTest, ArgumentsAndNamesReachTheScript) {
+    QString s = script("args.vbs",
+                       "Set a = WScript.Arguments\n"
+                       "WScript.Echo a.Count, a(0), a.Named(\"out\"), a.Named.Exists(\"v\"), a.Unnamed(1)\n"
+                       "WScript.Echo WScript.ScriptName, WScript.ScriptFullName = \"" +
+                           dir.filePath("args.vbs").toUtf8() + "\"\n");
+    HostRun r = run({"//nologo", s, "first", "/out:x.txt", "/v", "second"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "4 first x.txt -1 second\nargs.vbs -1\n");
+}
+
+TEST_F(HostTest, ScriptsAreFoundWithoutTheirExtension) {
+    script("plain.vbs", "WScript.Echo \"found\"\n");
+    HostRun r = run({dir.filePath("plain")});
+    EXPECT_EQ(r.out, "found\n");
+}
+
+TEST_F(HostTest, GbkAndUtf16ScriptsRun) {
+    QString gbk = script("gbk.vbs", "WScript.Echo \"\xD6\xD0\xCE\xC4\"\r\n");
+    EXPECT_EQ(run({gbk}).out, QString::fromUtf8("中文\n"));
+    QString u16 = script("u16.vbs", QByteArray("\xFF\xFEW\0S\0c\0r\0i\0p\0t\0.\0E\0c\0h\0o\0 \0" "7\0", 30));
+    EXPECT_EQ(run({u16}).out, "7\n");
+}
+
+TEST_F(HostTest, BatchModeAnswersBoxesAtOnce) {
+    QString s = script("b.vbs",
+                       "WScript.Echo MsgBox(\"q\", vbYesNo + vbDefaultButton2)\n"
+                       "WScript.Echo InputBox(\"name?\", \"t\", \"默认\")\n"
+                       "WScript.Echo CreateObject(\"WScript.Shell\").Popup(\"p\", 5)\n"
+                       "WScript.Echo WScript.Interactive\n");
+    HostRun r = run({"//B", s});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QString::fromUtf8("7\n默认\n-1\n0\n"));
+    EXPECT_LT(r.ms, 4000);
+}
+
+TEST_F(HostTest, InteractiveConsoleQuestionsReadStandardInput) {
+    QString s = script("i.vbs",
+                       "WScript.Echo MsgBox(\"go on?\", vbYesNo)\n"
+                       "WScript.Echo \"[\" & InputBox(\"name?\") & \"]\"\n"
+                       "WScript.Echo IsEmpty(InputBox(\"again?\"))\n");
+    HostRun r = run({s}, "n\nZhang\n");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    QStringList lines = r.out.split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("[是(Y) / 否(N)] 7\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("[Zhang]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith("-1\n")) << r.out.toStdString();
+}
+
+TEST_F(HostTest, StandardStreamsWorkInTheConsole) {
+    QString s = script("io.vbs",
+                       "Do Until WScript.StdIn.AtEndOfStream\n"
+                       "  l = WScript.StdIn.ReadLine\n"
+                       "  WScript.StdOut.WriteLine UCase(l)\n"
+                       "Loop\n"
+                       "WScript.StdErr.Write \"done\"\n");
+    HostRun r = run({s}, "ab\ncd\n");
+    EXPECT_EQ(r.out, "AB\nCD\n");
+    EXPECT_EQ(r.err, "done");
+}
+
+TEST_F(HostTest, TimeOutEndsASleepingScript) {
+    QString s = script("t.vbs", "WScript.Echo \"go\"\nWScript.Sleep 20000\nWScript.Echo \"late\"\n");
+    HostRun r = run({"//T:1", s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "go\n");
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8("超过了 1 秒"))) << r.err.toStdString();
+    EXPECT_LT(r.ms, 10000);
+}
+
+TEST_F(HostTest, TimeOutEndsABusyLoop) {
+    QString s = script("loop.vbs", "Do\nx = x + 1\nLoop\n");
+    HostRun r = run({"//T:1", s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_LT(r.ms, 10000);
+}
+
+TEST_F(HostTest, CommandLineMistakesAreExplained) {
+    HostRun missing = run({dir.filePath("nothing.vbs")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(QString::fromUtf8("找不到脚本文件"))) << missing.err.toStdString();
+    HostRun bad = run({"//Zap", "x.vbs"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_TRUE(bad.err.contains("//Zap"));
+    HostRun help = run({"//?"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains("//T:nn"));
+}
+
+TEST_F(HostTest, UnknownComponentsAndWmiFailClearly) {
+    QString s = script("com.vbs",
+                       "On Error Resume Next\n"
+                       "Set x = CreateObject(\"Excel.Application\")\n"
+                       "WScript.Echo Err.Number, Err.Description\n"
+                       "Err.Clear\n"
+                       "Set w = GetObject(\"winmgmts:\\\\.\\root\\cimv2\")\n"
+                       "WScript.Echo Err.Number, Err.Description\n");
+    HostRun r = run({s});
+    QStringList lines = r.out.split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith("429 ") && lines[0].contains("Excel.Application")) << r.out.toStdString();
+    EXPECT_TRUE(lines[1].startsWith("429 ") && lines[1].contains("WMI")) << r.out.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// WScript.Shell and WScript.Network with real child processes.
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <chrono>
+
+#include "ScriptingTestSupport.h"
+#include "WshEnvironment.h"
+#include "WshNetwork.h"
+#include "WshShell.h"
+
+using namespace ScriptingTest;
+using vbs::Value;
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    vbs::Ref<scripting::WshShell> shell{new scripting::WshShell(nullptr)};
+    Value call(std::u16string_view name, std::vector<Value> args) { return invoke(*shell, name, std::move(args)); }
+    // Waits for an Exec object to finish, as scripts do with Status.
+    void waitFor(const Value& exec) {
+        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (get(obj(exec), u"Status").toLong() == 0 && std::chrono::steady_clock::now() < until)
+            usleep(10000);
+        ASSERT_EQ(get(obj(exec), u"Status").toLong(), 1);
+    }
+};
+
+TEST_F(ShellTest, RunWaitsAndReturnsTheExitCodeOnlyWhenAskedTo) {
+    EXPECT_EQ(call(u"Run", {u("exit 5"), Value(0), Value(true)}).toLong(), 5);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(call(u"Run", {u("sleep 2; exit 9"), Value(1), Value(false)}).toLong(), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST_F(ShellTest, ExecCollectsOutputErrorsAndExitCode) {
+    Value exec = call(u"Exec", {u("printf 'a\\nb\\n'; echo oops >&2; exit 3")});
+    waitFor(exec);
+    Value out = get(obj(exec), u"StdOut");
+    EXPECT_EQ(s(invoke(obj(out), u"ReadLine")), "a");
+    EXPECT_EQ(s(invoke(obj(out), u"ReadAll")), "b\n");
+    EXPECT_TRUE(get(obj(out), u"AtEndOfStream").toBool());
+    EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdErr")), u"ReadLine")), "oops");
+    EXPECT_EQ(get(obj(exec), u"ExitCode").toLong(), 3);
+    EXPECT_GT(get(obj(exec), u"ProcessID").toLong(), 0);
+}
+
+TEST_F(ShellTest, ExecDoesNotHangOnLargeOutput) {
+    // More than a pipe holds: the child must still be able to finish while
+    // the script only polls Status.
+    Value exec = call(u"Exec", {u("head -c 300000 /dev/zero | tr '\\0' x")});
+    waitFor(exec);
+    EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdOut")), u"ReadAll")).size(), 300000u);
+}
+
+TEST_F(ShellTest, ExecFeedsStandardInput) {
+    Value exec = call(u"Exec", {u("tr a-z A-Z")});
+    Value in = get(obj(exec), u"StdIn");
+    invoke(obj(in), u"WriteLine", {u("hello 中文")});
+    invoke(obj(in), u"Close");
+    EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdOut")), u"ReadLine")), "HELLO 中文");
+    waitFor(exec);
+    EXPECT_EQ(get(obj(exec), u"ExitCode").toLong(), 0);
+}
+
+TEST_F(ShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
+    EXPECT_EQ(errorOf([&] { call(u"Run", {u("notepad.exe readme.txt")}); }),
+              static_cast<int32_t>(0x80070002u));
+    EXPECT_EQ(errorOf([&] { call(u"Exec", {u("\"/no/such/prog\" x")}); }),
+              static_cast<int32_t>(0x80070002u));
+    EXPECT_NE(errorTextOf([&] { call(u"Exec", {u("nosuchprogram42")}); }).find(u"nosuchprogram42"),
+              std::u16string::npos);
+}
+
+TEST_F(ShellTest, EnvironmentExpandsAndChangesReachChildren) {
+    setenv("KORVEL_TEST_VAR", "v1", 1);
+    EXPECT_EQ(s(call(u"ExpandEnvironmentStrings", {u("[%KORVEL_TEST_VAR%][%korvel_test_var%][%NOT_SET_42%][50%]")})),
+              "[v1][v1][%NOT_SET_42%][50%]");
+    EXPECT_FALSE(s(call(u"ExpandEnvironmentStrings", {u("%TEMP%")})).empty());
+    Value env = call(u"Environment", {u("Process")});
+    invoke(obj(env), u"Item", {u("KORVEL_TEST_VAR"), u("v2")}, vbs::InvokeKind::Let);
+    Value exec = call(u"Exec", {u("printf %s \"$KORVEL_TEST_VAR\"")});
+    EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdOut")), u"ReadAll")), "v2");
+    EXPECT_EQ(s(get(obj(env), u"Item", {u("NOT_SET_42")})), "");
+    // The lasting environments cannot be changed from here; saying so beats
+    // a change that silently vanishes.
+    Value system = call(u"Environment", {u("SYSTEM")});
+    EXPECT_EQ(s(get(obj(system), u"", {u("KORVEL_TEST_VAR")})), "v2");
+    EXPECT_EQ(errorOf([&] { invoke(obj(system), u"", {u("X"), u("1")}, vbs::InvokeKind::Let); }), 445);
+}
+
+TEST_F(ShellTest, CurrentDirectoryFollowsTheScript) {
+    QTemporaryDir dir;
+    std::string before = s(get(*shell, u"CurrentDirectory"));
+    let(*shell, u"CurrentDirectory", u(dir.path().toStdString()));
+    EXPECT_EQ(s(get(*shell, u"CurrentDirectory")), dir.path().toStdString());
+    EXPECT_EQ(s(invoke(obj(get(obj(call(u"Exec", {u("pwd")})), u"StdOut")), u"ReadLine")),
+              dir.path().toStdString());
+    EXPECT_EQ(errorOf([&] { let(*shell, u"CurrentDirectory", u("/no/such/dir")); }), 76);
+    let(*shell, u"CurrentDirectory", u(before));
+}
+
+TEST_F(ShellTest, WindowsOnlyMembersSayWhyTheyFail) {
+    for (auto name : {u"RegRead", u"RegWrite", u"CreateShortcut", u"SendKeys"}) {
+        std::u16string text = errorTextOf([&] { call(name, {u("HKCU\\x")}); });
+        EXPECT_NE(text.find(u"Linux"), std::u16string::npos) << vbs::toUtf8(name);
+    }
+}
+
+TEST_F(ShellTest, SpecialFoldersLiveUnderHome) {
+    setenv("HOME", "/home/tester", 1);
+    setenv("XDG_CONFIG_HOME", "/nonexistent-config", 1);
+    EXPECT_EQ(s(call(u"SpecialFolders", {u("Desktop")})), "/home/tester/Desktop");
+    EXPECT_EQ(s(call(u"SpecialFolders", {u("MyDocuments")})), "/home/tester/Documents");
+    EXPECT_EQ(s(call(u"SpecialFolders", {u("NetHood")})), "");
+}
+
+TEST_F(ShellTest, PopupWithoutAHostAnswersWithTheDefaultButton) {
+    EXPECT_EQ(call(u"Popup", {u("x"), Value(0), u("t"), Value(4 + 256)}).toLong(), 7);
+}
+
+TEST(NetworkTest, NamesTheUserAndTheMachine) {
+    vbs::Ref<scripting::WshNetwork> net(new scripting::WshNetwork);
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    std::string shortHost = std::string(host).substr(0, std::string(host).find('.'));
+    EXPECT_EQ(s(get(*net, u"ComputerName")), shortHost);
+    EXPECT_FALSE(s(get(*net, u"UserName")).empty());
+    EXPECT_EQ(errorOf([&] { invoke(*net, u"MapNetworkDrive", {u("Z:"), u("\\\\srv\\share")}); }), 445);
+}
+
+}  // namespace
