@@ -6,6 +6,23 @@
 namespace vbs {
 
 bool Object::enumerate(std::vector<Value>&) { return false; }
+
+void Object::destroy() noexcept {
+    static thread_local bool active = false;
+    static thread_local std::vector<Object*> pending;
+    if (active) {
+        pending.push_back(this);
+        return;
+    }
+    active = true;
+    delete this;
+    while (!pending.empty()) {
+        Object* x = pending.back();
+        pending.pop_back();
+        delete x;
+    }
+    active = false;
+}
 std::u16string Object::typeName() const { return u"Object"; }
 
 void BuiltinRegistry::registerFunction(std::u16string_view name, BuiltinFunction fn, int minArgs,

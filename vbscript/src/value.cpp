@@ -193,6 +193,27 @@ void Value::retainSlow() noexcept {
     }
 }
 
+namespace {
+// Freeing an array can free arrays nested in it; deep nesting (a = Array(a)
+// in a loop) is unwound iteratively instead of recursing.
+void deleteArray(ArrayData* a) noexcept {
+    static thread_local bool active = false;
+    static thread_local std::vector<ArrayData*> pending;
+    if (active) {
+        pending.push_back(a);
+        return;
+    }
+    active = true;
+    delete a;
+    while (!pending.empty()) {
+        ArrayData* x = pending.back();
+        pending.pop_back();
+        delete x;
+    }
+    active = false;
+}
+}  // namespace
+
 void Value::releaseSlow() noexcept {
     switch (type_) {
         case vtString:
@@ -202,7 +223,7 @@ void Value::releaseSlow() noexcept {
             if (u_.o) u_.o->release();
             break;
         case vtArray:
-            if (--u_.a->refs == 0) delete u_.a;
+            if (--u_.a->refs == 0) deleteArray(u_.a);
             break;
         default: break;
     }

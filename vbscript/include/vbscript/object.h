@@ -50,9 +50,10 @@ public:
     int32_t engineKind() const noexcept { return engineKind_; }
 
 protected:
-    // Called when the last reference goes. Script classes run
-    // Class_Terminate here before deleting themselves.
-    virtual void destroy() noexcept { delete this; }
+    // Called when the last reference goes. The default deletes the object;
+    // chains of objects freeing each other are unwound without deep
+    // recursion. Script classes run Class_Terminate here first.
+    virtual void destroy() noexcept;
     int32_t engineKind_ = 0;
 
 private:

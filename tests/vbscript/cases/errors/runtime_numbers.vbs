@@ -28,5 +28,10 @@ K = 2 : Check "const"                 ' expect: const 501 Illegal assignment
 Set w = Nothing : w.Go : Check "callnothing" ' expect: callnothing 424 Object required
 Dim e() : x = UBound(e) : Check "emptyarray" ' expect: emptyarray 9 Subscript out of range
 x = Eval("") : Check "evalempty"      ' expect: evalempty 1023 Expected expression
+Set nob = Nothing
+x = nob : Check "notset"              ' expect: notset 91 Object variable not set
+x = .Name : Check "with"              ' expect: with 505 Invalid or unqualified reference
+Set o = CreateObject("No.Such.Thing") : Check "create" ' expect: create 429 ActiveX component can't create object
+Err.Raise 0 : Check "raise0"          ' expect: raise0 5 Invalid procedure call or argument
 Class Empty1
 End Class
