@@ -13,6 +13,7 @@
 #include "mainfrm.h"
 #include "start.h"
 #include "p.h"
+#include "ProcessState.h"
 #include "ProcessLauncher.h"
 #include "BatType.h"
 #include "CodeBoxHost.h"
@@ -56,8 +57,9 @@ void EditorApp::showMain() {
     if (!fileToOpen_.isEmpty()) main_->openPath(fileToOpen_);
     if (qEnvironmentVariableIsSet("KORVELVBS_STARTUP_PROBE")) {
         // For the start-up benchmark: report once the window is on screen.
-        QTimer::singleShot(0, main_, [] {
-            std::printf("ready\n");
+        QTimer::singleShot(0, main_, [this] {
+            std::printf("ready %s %lld\n", qPrintable(ProcessState::CurrentPath()),
+                        static_cast<long long>(main_->codebox->Text().size()));
             std::fflush(stdout);
             QApplication::exit(0);
         });

@@ -59,6 +59,9 @@ p::p(Services services, QWidget* parent)
     bluebutton2 = makeButton(this, "bluebutton2", QStringLiteral("关于"));
     bluebutton1 = makeButton(this, "bluebutton1", QStringLiteral("×"));
     bluebutton1->setFixedWidth(Twips::toPixels(480));
+    QFont closeFont = bluebutton1->Font();
+    closeFont.setPointSize(13);
+    bluebutton1->label()->setFont(closeFont);
     codebox = new CodeBox(this);
     codebox->setObjectName(QStringLiteral("codebox"));
 
