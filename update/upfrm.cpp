@@ -47,7 +47,7 @@ upfrm::upfrm(SettingsStore& settings, DialogServices& dialogs, QWidget* parent)
     progress = new QProgressBar(this);
     progress->setObjectName(QStringLiteral("progress"));
     progress->setTextVisible(true);
-    // Buttons must not act on Enter while the window is busy or idle.
+    // Enter must not start a download or the setup by accident.
     updatebutton->setAutoDefault(false);
     bsetup->setAutoDefault(false);
     connect(updatebutton, &QPushButton::clicked, this, &upfrm::download);
