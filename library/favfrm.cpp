@@ -25,7 +25,7 @@ BlueButton* flatButton(const QString& caption, QWidget* parent) {
     bag.WriteProperty(QStringLiteral("BackColor"), VbColor::rgb(0, 120, 215), 0u);
     bag.WriteProperty(QStringLiteral("DownColor"), VbColor::rgb(0, 84, 153), 0u);
     b->load(bag);
-    b->setFixedSize(72, 28);
+    b->setFixedSize(72, 26);
     return b;
 }
 

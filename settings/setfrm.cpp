@@ -10,6 +10,7 @@
 #include "bset.h"
 #include "endfrm.h"
 #include "tsetfrm.h"
+#include "upfrm.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ setfrm::setfrm(SettingsStore& settings, DialogServices& dialogs, QWidget* parent
     v->addStretch();
     setFixedSize(size);
 
+    connect(Command1, &QPushButton::clicked, this, &setfrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &setfrm::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &setfrm::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &setfrm::Command4_Click);
@@ -72,6 +74,11 @@ setfrm::setfrm(SettingsStore& settings, DialogServices& dialogs, QWidget* parent
 
 // Each window is made afresh for every opening, so it shows no choice from
 // last time, and there is never more than one of it.
+void setfrm::Command1_Click() {
+    upfrm w(settings_, dialogs_, this);
+    w.exec();
+}
+
 void setfrm::Command2_Click() {
     bset w(settings_, dialogs_, this);
     w.exec();

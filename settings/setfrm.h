@@ -20,6 +20,7 @@ class setfrm : public QDialog {
     QPushButton* Command4;  // title
 
   private:
+    void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();

@@ -65,6 +65,7 @@ thfrm::thfrm(DialogServices& dialogs, QWidget* parent) : QDialog(parent), dialog
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(6);
+    grid->setColumnStretch(1, 1);
     grid->addWidget(role(QStringLiteral("主程序"), this), 0, 0, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Halvorne、青柚、Ardent"), this), 0, 1);
     grid->addWidget(role(QStringLiteral("建议"), this), 1, 0, Qt::AlignTop);

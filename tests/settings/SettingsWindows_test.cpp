@@ -150,8 +150,12 @@ TEST(SettingsHub, EachButtonOpensItsWindowModally) {
     Env env;
     setfrm hub(env.store, env.dialogs);
     hub.show();
-    const std::pair<QPushButton*, QString> buttons[] = {
-        {hub.Command2, "bset"}, {hub.Command3, "endfrm"}, {hub.Command4, "tsetfrm"}};
+    // The update check goes to a port where nothing answers.
+    qputenv("KORVELVBS_UPDATE_URL", "http://127.0.0.1:9");
+    const std::pair<QPushButton*, QString> buttons[] = {{hub.Command1, "upfrm"},
+                                                        {hub.Command2, "bset"},
+                                                        {hub.Command3, "endfrm"},
+                                                        {hub.Command4, "tsetfrm"}};
     for (const auto& [button, name] : buttons) {
         QString opened;
         QTimer::singleShot(0, [&] {
@@ -165,5 +169,6 @@ TEST(SettingsHub, EachButtonOpensItsWindowModally) {
         EXPECT_EQ(opened, name);
         EXPECT_TRUE(hub.isVisible());
     }
+    qunsetenv("KORVELVBS_UPDATE_URL");
     EXPECT_EQ(hub.Command1->text(), "检查更新(&U)");
 }
