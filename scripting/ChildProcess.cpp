@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "FsPath.h"
 #include "vbscript/value.h"
 
 extern char** environ;
@@ -66,7 +67,47 @@ bool executable(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
+// A word written as a Windows path ("C:\\x", "dir\\file.txt") becomes the
+// Linux path when the place it names exists; anything else, including
+// backslashes meant for the shell, is left alone.
+std::string translateWord(const std::string& word) {
+    if (word.find('\\') == std::string::npos || word.find('\'') != std::string::npos) return word;
+    bool quoted = word.size() >= 2 && word.front() == '"' && word.back() == '"';
+    std::string inner = quoted ? word.substr(1, word.size() - 2) : word;
+    if (inner.find('"') != std::string::npos) return word;
+    // The text before the first backslash must already be a folder, so a
+    // pattern such as "a\\.b" is not mistaken for a path.
+    std::string head = inner.substr(0, inner.find('\\'));
+    bool drive = head.size() == 2 && head[1] == ':';
+    if (!drive && (head.empty() || !fspath::isFolder(head))) return word;
+    std::string native;
+    if (!fspath::toNative(vbs::fromUtf8(inner), native)) return word;
+    struct stat st;
+    if (::stat(native.c_str(), &st) != 0 && !fspath::isFolder(fspath::parentOf(native))) return word;
+    return quoted ? "\"" + native + "\"" : native;
+}
+
 }  // namespace
+
+std::string ChildProcess::translatePaths(const std::string& cmd) {
+    std::string out;
+    size_t i = 0;
+    while (i < cmd.size()) {
+        if (cmd[i] == ' ' || cmd[i] == '\t') {
+            out += cmd[i++];
+            continue;
+        }
+        size_t start = i;
+        char quote = 0;
+        while (i < cmd.size() && (quote || (cmd[i] != ' ' && cmd[i] != '\t'))) {
+            if (!quote && (cmd[i] == '"' || cmd[i] == '\'')) quote = cmd[i];
+            else if (quote && cmd[i] == quote) quote = 0;
+            ++i;
+        }
+        out += translateWord(cmd.substr(start, i - start));
+    }
+    return out;
+}
 
 void PipeBuffer::add(const char* data, size_t size) {
     std::lock_guard lock(mutex_);
@@ -107,7 +148,8 @@ bool ChildProcess::programExists(const std::u16string& command) {
     return false;
 }
 
-std::unique_ptr<ChildProcess> ChildProcess::start(const std::u16string& command, bool capture) {
+std::unique_ptr<ChildProcess> ChildProcess::start(const std::u16string& given, bool capture) {
+    std::u16string command = vbs::fromUtf8(translatePaths(vbs::toUtf8(given)));
     if (!programExists(command)) {
         vbs::throwError(kFileNotFound, u"系统找不到指定的文件。(" + command + u")", u"WshShell");
     }

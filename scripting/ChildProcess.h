@@ -42,8 +42,9 @@ private:
 class ChildProcess {
 public:
     ~ChildProcess();
-    // Raises the "file not found" error when the program named first in the
-    // command cannot be found, before anything is started.
+    // Runs the command through /bin/sh after translatePaths. Raises the
+    // "file not found" error when the program named first cannot be found,
+    // before anything is started.
     static std::unique_ptr<ChildProcess> start(const std::u16string& command, bool capture);
 
     bool finished();  // without waiting
@@ -58,6 +59,9 @@ public:
     std::shared_ptr<PipeBuffer> out() const { return out_; }
     std::shared_ptr<PipeBuffer> err() const { return err_; }
 
+    // Windows paths in a command line, such as scripts build them with "\\",
+    // turned into Linux paths where they name an existing place.
+    static std::string translatePaths(const std::string& command);
     // Whether the program a command starts with can be found.
     static bool programExists(const std::u16string& command);
 

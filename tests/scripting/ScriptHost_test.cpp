@@ -1,6 +1,7 @@
 // The console host run as a program on real scripts: output, exit codes,
 // arguments, errors, batch mode and time-outs.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -179,6 +180,17 @@ TEST_F(HostTest, UnknownComponentsAndWmiFailClearly) {
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith("429 ") && lines[0].contains("Excel.Application")) << r.out.toStdString();
     EXPECT_TRUE(lines[1].startsWith("429 ") && lines[1].contains("WMI")) << r.out.toStdString();
+}
+
+TEST_F(HostTest, AnAdministrationScriptWrittenForWindowsRunsUnchanged) {
+    // Files and folders, a class, a dictionary, regular expressions, dates,
+    // an external program and its output; the exit code is the error count.
+    QString src = QStringLiteral(KORVEL_SOURCE_DIR "/tests/scripting/scripts/");
+    HostRun r = run({"//nologo", src + "log_report.vbs", "/root:" + dir.filePath("work"), "/keep:20"});
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.out, QString::fromUtf8(TestSupport::readBytes(src + "log_report.expected")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("work/archive/db-20251228.log")));
 }
 
 }  // namespace

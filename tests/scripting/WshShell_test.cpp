@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "ChildProcess.h"
 #include "ScriptingTestSupport.h"
 #include "WshEnvironment.h"
 #include "WshNetwork.h"
@@ -71,6 +72,19 @@ TEST_F(ShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
               static_cast<int32_t>(0x80070002u));
     EXPECT_NE(errorTextOf([&] { call(u"Exec", {u("nosuchprogram42")}); }).find(u"nosuchprogram42"),
               std::u16string::npos);
+}
+
+TEST_F(ShellTest, WindowsPathsInCommandLinesBecomeLinuxPaths) {
+    QTemporaryDir dir;
+    std::string d = dir.path().toStdString();
+    std::string win = d + "\\sub\\f.txt";
+    EXPECT_EQ(scripting::ChildProcess::translatePaths("cat \"" + d + "\\f.txt\" x"),
+              "cat \"" + d + "/f.txt\" x");
+    // Folders that do not exist, shell escapes and patterns stay as written.
+    EXPECT_EQ(scripting::ChildProcess::translatePaths("cat " + win), "cat " + win);
+    EXPECT_EQ(scripting::ChildProcess::translatePaths("grep 'a\\.b' x"), "grep 'a\\.b' x");
+    EXPECT_EQ(scripting::ChildProcess::translatePaths("printf a\\nb"), "printf a\\nb");
+    EXPECT_EQ(scripting::ChildProcess::translatePaths("ls C:\\"), "ls /");
 }
 
 TEST_F(ShellTest, EnvironmentExpandsAndChangesReachChildren) {
