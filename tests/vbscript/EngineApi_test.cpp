@@ -221,6 +221,21 @@ TEST_F(EngineTest, ClassTerminateRunsWhenLastReferenceGoes) {
     EXPECT_EQ(eval(u"y").toString(), u"gone");
 }
 
+TEST(EngineLifetime, ScriptObjectsHeldByTheHostOutliveTheEngine) {
+    Ref<FakeHost> host = makeRef<FakeHost>();
+    {
+        Engine engine;
+        engine.AddObject(u"Host", host);
+        engine.AddCode(u"Class T : Public Name : Private Sub Class_Terminate : Name = 1 : End Sub : End Class\n"
+                       u"Set obj = New T : obj.Name = \"kept\" : Set Host.Child = obj");
+    }
+    ASSERT_TRUE(host->child.isObject());
+    Value out;
+    EXPECT_THROW(host->child.obj()->invoke(u"Name", InvokeKind::Get, {}, out), ScriptError);
+    EXPECT_EQ(host->child.typeName(), u"Object");
+    host->child = Value();  // released after the engine: must not touch it
+}
+
 TEST(ValueTest, TextFormsAndRounding) {
     EXPECT_EQ(Value(2432902008176640000.0).toString(), u"2.43290200817664E+18");
     EXPECT_EQ(Value(0.1 + 0.2).toString(), u"0.3");

@@ -17,16 +17,17 @@ constexpr size_t kStackBudget = 4u << 20;  // bytes of native stack a script may
 // GetRef's result: calling it calls the procedure.
 class ProcRef : public Object {
 public:
-    ProcRef(Interpreter& in, Procedure* p) : in_(in), p_(p) {}
+    ProcRef(Interpreter& in, Procedure* p) : life_(in.life), p_(p) {}
     void invoke(std::u16string_view name, InvokeKind, std::span<Value* const> args,
                 Value& result) override {
         if (!name.empty()) throwError(438);
-        result = in_.callProc(p_, nullptr, args);
+        if (!*life_) throwError(424);
+        result = (*life_)->callProc(p_, nullptr, args);
     }
     std::u16string typeName() const override { return u"Object"; }
 
 private:
-    Interpreter& in_;
+    std::shared_ptr<Interpreter*> life_;
     Procedure* p_;
 };
 
@@ -76,16 +77,19 @@ Value* Frame::dynLookup(const std::u16string& lower, bool create) {
 
 // ---- class instances ----
 
-Instance::Instance(Interpreter& i, ClassDef* c) : in(i), cls(c), fields(c->fieldNames.size()) {
+Instance::Instance(Interpreter& i, ClassDef* c) : life(i.life), cls(c), fields(c->fieldNames.size()) {
     engineKind_ = kInstanceKind;
 }
 
-std::u16string Instance::typeName() const { return cls->name; }
+std::u16string Instance::typeName() const { return interp() ? cls->name : u"Object"; }
 
 bool Instance::enumerate(std::vector<Value>&) { return false; }
 
 void Instance::invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                       Value& result) {
+    Interpreter* ip = interp();
+    if (!ip) throwError(424);
+    Interpreter& in = *ip;
     std::u16string n(name);
     std::u16string lower = toLower(name);
     Value self(static_cast<Object*>(this));
@@ -119,11 +123,11 @@ void Instance::destroy() noexcept {
     while (!fz.pending.empty()) {
         Instance* x = fz.pending.back();
         fz.pending.pop_back();
-        if (x->cls->term && x->engineKind_ == kInstanceKind) {
+        if (x->interp() && x->cls->term && x->engineKind_ == kInstanceKind) {
             x->engineKind_ = 2;  // terminated: the next release deletes
             x->addRef();
             try {
-                x->in.callProc(x->cls->term, x, {});
+                x->interp()->callProc(x->cls->term, x, {});
             } catch (...) {
                 // An error in Class_Terminate is not reported.
             }
@@ -137,7 +141,8 @@ void Instance::destroy() noexcept {
 
 // ---- interpreter ----
 
-Interpreter::Interpreter(Engine& e) : engine(e), ctx(e), err_(new ErrObject) {
+Interpreter::Interpreter(Engine& e)
+    : engine(e), life(std::make_shared<Interpreter*>(this)), ctx(e), err_(new ErrObject) {
     addObject(u"Err", Ref<Object>(err_.get()));
 }
 
@@ -154,6 +159,7 @@ Interpreter::~Interpreter() {
         }
     }
     globals_.clear();
+    *life = nullptr;
 }
 
 Global* Interpreter::findGlobal(const std::u16string& lower) {
@@ -381,6 +387,7 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
             n->kind = NameKind::Implicit;
             n->index = slot;
             n->globalIndex = globalSlot(lower);
+            n->global = &global(n->globalIndex);
             return;
         }
         n->kind = NameKind::Global;

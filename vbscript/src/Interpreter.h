@@ -49,7 +49,9 @@ public:
     bool enumerate(std::vector<Value>& items) override;
     std::u16string typeName() const override;
 
-    Interpreter& in;
+    // Null once the engine is gone: a host may hold instances longer.
+    Interpreter* interp() const noexcept { return *life; }
+    std::shared_ptr<Interpreter*> life;
     ClassDef* cls;
     std::vector<Value> fields;
 
@@ -110,6 +112,7 @@ public:
     void resume() noexcept;
 
     bool optionExplicitGlobal = false;
+    std::shared_ptr<Interpreter*> life;  // cleared when the interpreter is destroyed
     BuiltinContext ctx;
     int depth = 0;
     Instance* activeMe = nullptr;  // Me of the running procedure, for Private members

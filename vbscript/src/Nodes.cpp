@@ -2,6 +2,7 @@
 #include "Nodes.h"
 
 #include <cmath>
+#include <new>
 
 #include "ErrObject.h"
 
@@ -13,13 +14,6 @@ constexpr int kInstanceKind = 1;
 // Arguments of one call: pointers to variables (ByRef) or to temporaries.
 struct ArgPack {
     static constexpr size_t kSmall = 4;
-    Value smallTemps[kSmall];
-    Value* smallPtrs[kSmall];
-    std::vector<Value> bigTemps;
-    std::vector<Value*> bigPtrs;
-    Value* temps;
-    Value** ptrs;
-    size_t n;
     // Array elements passed ByRef are copied in and written back after the
     // call, so a callee that resizes the array cannot leave a dangling pointer.
     struct WriteBack {
@@ -27,19 +21,33 @@ struct ArgPack {
         size_t arg;
         std::vector<Value> idx;
     };
-    std::vector<WriteBack> writeBacks;
+    alignas(Value) unsigned char smallTemps[kSmall * sizeof(Value)];
+    Value* smallPtrs[kSmall];
+    std::unique_ptr<Value[]> bigTemps;
+    std::unique_ptr<Value*[]> bigPtrs;
+    std::unique_ptr<std::vector<WriteBack>> writeBacks;
+    Value* temps;
+    Value** ptrs;
+    size_t n;
 
     explicit ArgPack(size_t count) : n(count) {
         if (count <= kSmall) {
-            temps = smallTemps;
+            temps = reinterpret_cast<Value*>(smallTemps);
+            for (size_t i = 0; i < count; ++i) new (temps + i) Value();
             ptrs = smallPtrs;
         } else {
-            bigTemps.resize(count);
-            bigPtrs.resize(count);
-            temps = bigTemps.data();
-            ptrs = bigPtrs.data();
+            bigTemps = std::make_unique<Value[]>(count);
+            bigPtrs = std::make_unique<Value*[]>(count);
+            temps = bigTemps.get();
+            ptrs = bigPtrs.get();
         }
     }
+    ~ArgPack() {
+        if (!bigTemps)
+            for (size_t i = n; i-- > 0;) temps[i].~Value();
+    }
+    ArgPack(const ArgPack&) = delete;
+    ArgPack& operator=(const ArgPack&) = delete;
     std::span<Value* const> span() const { return {ptrs, n}; }
 };
 
@@ -78,7 +86,8 @@ void bindArgs(Frame& f, std::vector<ExprPtr>& args, ArgPack& pack, bool byRef) {
                 if (!arr || !arr->isArray()) throwError(13);
                 pack.temps[i] = *arrayElement(arr->arr(), wb.idx);
                 pack.ptrs[i] = &pack.temps[i];
-                pack.writeBacks.push_back(std::move(wb));
+                if (!pack.writeBacks) pack.writeBacks = std::make_unique<std::vector<ArgPack::WriteBack>>();
+                pack.writeBacks->push_back(std::move(wb));
                 continue;
             }
         }
@@ -88,7 +97,8 @@ void bindArgs(Frame& f, std::vector<ExprPtr>& args, ArgPack& pack, bool byRef) {
 }
 
 void writeBack(Frame& f, ArgPack& pack) {
-    for (auto& wb : pack.writeBacks) {
+    if (!pack.writeBacks) return;
+    for (auto& wb : *pack.writeBacks) {
         Value* arr = wb.var->slot(f, false);
         if (!arr || !arr->isArray()) continue;
         try {
@@ -173,7 +183,7 @@ Value* NameExpr::slot(Frame& f, bool forWrite) {
         }
         case NameKind::ReturnSlot: return &f.retval;
         case NameKind::Implicit: {
-            Global& g = f.in.global(globalIndex);
+            Global& g = *global;
             if (g.declared && !g.proc && !g.cls) {
                 if (forWrite && g.isConst) throwError(501);
                 return &g.value;
@@ -233,7 +243,7 @@ Value NameExpr::eval(Frame& f) {
         case NameKind::Builtin: return f.in.callBuiltin(builtin, {});
         case NameKind::Intrinsic: throwError(450);
         case NameKind::Implicit: {
-            Global& g = f.in.global(globalIndex);
+            Global& g = *global;
             if (g.proc) return f.in.callProc(g.proc, nullptr, {});
             Value* p = slot(f, false);
             return p ? *p : Value();
@@ -298,8 +308,7 @@ Value CallExpr::eval(Frame& f) {
             }
             case NameKind::Implicit:
             case NameKind::Global: {
-                Global& g = in.global(n->kind == NameKind::Global ? n->index : n->globalIndex);
-                (void)g;
+                Global& g = *n->global;
                 if (g.proc) {
                     ArgPack pack(args.size());
                     bindArgs(f, args, pack, true);

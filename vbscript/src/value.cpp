@@ -142,12 +142,6 @@ Value::Value(Object* o) noexcept : type_(vtObject) {
     if (o) o->addRef();
 }
 
-Value Value::byRef(Value* target) noexcept {
-    Value v;
-    v.type_ = vtByRef;
-    v.u_.ref = target;
-    return v;
-}
 
 Value Value::array(std::vector<Value> items) {
     auto* a = new ArrayData;

@@ -187,7 +187,11 @@ public:
     ArrayData* uniqueArray();
 
     // Engine-internal: a reference to a variable (ByRef).
-    static Value byRef(Value* target) noexcept;
+    static Value byRef(Value* target) noexcept {
+        Value r = make(vtByRef, 0);
+        r.u_.ref = target;
+        return r;
+    }
     Value* refTarget() const noexcept { return u_.ref; }
     // The value itself, following one ByRef link.
     const Value& deref() const noexcept { return type_ == vtByRef ? *u_.ref : *this; }

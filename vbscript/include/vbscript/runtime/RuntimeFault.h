@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -25,6 +26,7 @@ enum FaultNumber : int {
     kOutOfMemory = 7,
     kSubscriptOutOfRange = 9,
     kTypeMismatch = 13,
+    kOutOfStringSpace = 14,
     kOutOfStack = 28,
     kKeyExists = 457,
     kRegexObjectExpected = 5016,
@@ -34,5 +36,9 @@ enum FaultNumber : int {
     kRegexExpectedParen = 5020,
     kRegexInvalidRange = 5021,
 };
+
+// The longest text a built-in makes (512 MB of UTF-16): past it, error 14 instead of letting a
+// mistyped count exhaust the editor's memory.
+constexpr size_t kMaxTextLength = size_t{1} << 28;
 
 }  // namespace vbs::runtime
