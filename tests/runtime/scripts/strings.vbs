@@ -67,3 +67,6 @@ r = StrComp("a", "b", 7) : WScript.Echo Err.Number : Err.Clear  ' expect: 5
 r = Replace("abc", "a", "b", 0) : WScript.Echo Err.Number : Err.Clear  ' expect: 5
 r = Join("abc") : WScript.Echo Err.Number : Err.Clear       ' expect: 13
 r = Left("abc") : WScript.Echo Err.Number : Err.Clear       ' expect: 450
+' A text too long to build is an error, not a crash.
+r = String(2000000000, "x") : WScript.Echo Err.Number : Err.Clear  ' expect: 14
+r = Space(2147483647) : WScript.Echo Err.Number : Err.Clear         ' expect: 14

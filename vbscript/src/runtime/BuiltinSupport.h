@@ -3,7 +3,9 @@
 // Helpers shared by the files that register the runtime's built-in functions.
 
 #include <cmath>
+#include <new>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -26,6 +28,10 @@ void define(BuiltinRegistry& registry, std::u16string_view name, int minArgs, in
                 fn(ctx, args, result);
             } catch (const RuntimeFault& fault) {
                 throwError(fault.number());
+            } catch (const std::bad_alloc&) {
+                throwError(kOutOfMemory);  // String(1E9, "x") must not take the editor down
+            } catch (const std::length_error&) {
+                throwError(kOutOfMemory);
             }
         },
         minArgs, maxArgs);

@@ -1,5 +1,7 @@
 #include "RegExpObject.h"
 
+#include <new>
+
 #include "MatchObject.h"
 #include "ValueCollection.h"
 #include "vbscript/runtime/RuntimeFault.h"
@@ -101,6 +103,7 @@ std::u16string RegExpObject::replace(std::u16string_view text, std::u16string_vi
     while (pos <= text.size() && re.search(text, pos, caps)) {
         out.append(text.substr(copied, caps[0] - copied));
         expand(out, replacement, text, caps, re.groupCount());
+        if (out.size() > kMaxTextLength) throw RuntimeFault(kOutOfStringSpace);
         copied = caps[1];
         if (!global_) break;
         pos = nextStart(caps);
@@ -160,6 +163,8 @@ void RegExpObject::invoke(std::u16string_view name, InvokeKind kind, std::span<V
         }
     } catch (const RuntimeFault& fault) {
         throwError(fault.number());
+    } catch (const std::bad_alloc&) {
+        throwError(kOutOfMemory);
     }
 }
 

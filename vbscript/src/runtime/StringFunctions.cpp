@@ -15,6 +15,13 @@ size_t countArg(Args args, size_t i) {
     return static_cast<size_t>(n);
 }
 
+// A count of characters to make: also bounded by the longest text.
+size_t lengthArg(Args args, size_t i) {
+    size_t n = countArg(args, i);
+    if (n > kMaxTextLength) throwError(kOutOfStringSpace);
+    return n;
+}
+
 // A 1-based start position, which must be at least 1.
 size_t startArg(Args args, size_t i) {
     int32_t n = scalar(args[i]).toLong();
@@ -170,7 +177,7 @@ void filter(Args args, Value& result) {
 // String(number, character): the character as a code or as the first letter of a text.
 void repeatChar(Args args, Value& result) {
     if (isNullArg(args, 0) || isNullArg(args, 1)) return void(result = Value::null());
-    size_t n = countArg(args, 0);
+    size_t n = lengthArg(args, 0);
     Value c = scalar(args[1]);
     char16_t ch;
     if (c.isString()) {
@@ -231,7 +238,7 @@ void registerStringFunctions(BuiltinRegistry& r) {
     });
     define(r, u"Replace", 3, 6, [](BuiltinContext&, Args a, Value& out) { replace(a, out); });
     define(r, u"Space", 1, 1, [](BuiltinContext&, Args a, Value& out) {
-        out = Value(std::u16string(countArg(a, 0), u' '));
+        out = Value(std::u16string(lengthArg(a, 0), u' '));
     });
     define(r, u"String", 2, 2, [](BuiltinContext&, Args a, Value& out) { repeatChar(a, out); });
     define(r, u"StrComp", 2, 3, [](BuiltinContext&, Args a, Value& out) {

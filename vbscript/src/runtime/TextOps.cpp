@@ -1,6 +1,7 @@
 #include "vbscript/runtime/TextOps.h"
 
 #include "vbscript/runtime/CaseFold.h"
+#include "vbscript/runtime/RuntimeFault.h"
 
 namespace vbs::runtime {
 
@@ -94,6 +95,7 @@ std::u16string TextOps::replace(std::u16string_view in, std::u16string_view what
         if (hit == npos) break;
         out.append(rest.substr(pos, hit - pos));
         out.append(with);
+        if (out.size() > kMaxTextLength) throw RuntimeFault(kOutOfStringSpace);
         pos = hit + needle.size();
     }
     out.append(rest.substr(pos));
