@@ -10,7 +10,7 @@
 // dialog leaves empty text, the folder dialog "none", the check dialog
 // empty text, never the answer of an earlier call.
 class ArgumentDialogs {
-public:
+  public:
     virtual ~ArgumentDialogs() = default;
     virtual void showOptionDialog() = 0;
     virtual void showFolderDialog() = 0;

@@ -10,7 +10,7 @@ class EditorHost;
 // OptionDLG directly for their unsaved-changes question.
 class BatType : public QWidget {
     Q_OBJECT
-public:
+  public:
     BatType(EditorHost& editor, ArgumentDialogs& dialogs, QWidget* parent = nullptr);
 
     QString YuJuName() const { return yuJuName_; }
@@ -37,10 +37,10 @@ public:
 
     static int sideTwips() { return 735; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     EditorHost& editor_;
     ArgumentDialogs& dialogs_;
     QString yuJuName_;

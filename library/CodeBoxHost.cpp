@@ -32,8 +32,7 @@ void CodeBoxHost::CodeAddString(const QString& addstr) {
     const QString add = normalizeBreaks(addstr);
     const bool plus = crlfPlus_ && CodeInsertion::crlfPlusOn(crlfPlus_());
     const QString before = box_.Text();
-    const CodeInsertion::Result r =
-        CodeInsertion::apply(before, box_.CaretPosition(), add, plus);
+    const CodeInsertion::Result r = CodeInsertion::apply(before, box_.CaretPosition(), add, plus);
 
     QTextCursor c(box_.document());
     c.beginEditBlock();

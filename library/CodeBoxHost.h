@@ -9,7 +9,7 @@ class CodeBox;
 // as one undo step with one change notification, so the user can undo an
 // inserted statement with a single Ctrl+Z.
 class CodeBoxHost : public EditorHost {
-public:
+  public:
     // crlfPlus is asked at every insertion (the main window reads the
     // setting once at start and keeps it in its state).
     CodeBoxHost(CodeBox& box, std::function<QString()> crlfPlus);
@@ -24,7 +24,7 @@ public:
     // each become CR LF, so positions computed on the result match Text.
     static QString normalizeBreaks(const QString& text);
 
-private:
+  private:
     CodeBox& box_;
     std::function<QString()> crlfPlus_;
 };

@@ -34,8 +34,7 @@ void CommonDialog::show(bool save) {
     if (picked.isEmpty()) {
         fileName_.clear();
         fileTitle_.clear();
-        if (cancelError_)
-            vbs::throwError(kCancelError, u"已取消选择文件。", u"CommonDialog");
+        if (cancelError_) vbs::throwError(kCancelError, u"已取消选择文件。", u"CommonDialog");
         return;
     }
     fileName_ = withDefaultExt(picked, defaultExt_);
@@ -48,8 +47,10 @@ bool CommonDialog::property(std::u16string_view name, InvokeKind kind,
         const char16_t* name;
         QString* field;
     };
-    const Text texts[] = {{u"FileName", &fileName_},   {u"Filter", &filter_},
-                          {u"DialogTitle", &dialogTitle_}, {u"InitDir", &initDir_},
+    const Text texts[] = {{u"FileName", &fileName_},
+                          {u"Filter", &filter_},
+                          {u"DialogTitle", &dialogTitle_},
+                          {u"InitDir", &initDir_},
                           {u"DefaultExt", &defaultExt_}};
     struct Number {
         const char16_t* name;
@@ -61,19 +62,25 @@ bool CommonDialog::property(std::u16string_view name, InvokeKind kind,
 
     for (const Text& t : texts) {
         if (!vbs::iequals(name, t.name)) continue;
-        if (write) *t.field = ScriptArgs::text(*args.back());
-        else result = ScriptArgs::toValue(*t.field);
+        if (write)
+            *t.field = ScriptArgs::text(*args.back());
+        else
+            result = ScriptArgs::toValue(*t.field);
         return true;
     }
     for (const Number& n : numbers) {
         if (!vbs::iequals(name, n.name)) continue;
-        if (write) *n.field = args.back()->deref().toLong();
-        else result = vbs::Value(int32_t(*n.field));
+        if (write)
+            *n.field = args.back()->deref().toLong();
+        else
+            result = vbs::Value(int32_t(*n.field));
         return true;
     }
     if (vbs::iequals(name, u"CancelError")) {
-        if (write) cancelError_ = args.back()->deref().toBool();
-        else result = vbs::Value(cancelError_);
+        if (write)
+            cancelError_ = args.back()->deref().toBool();
+        else
+            result = vbs::Value(cancelError_);
         return true;
     }
     if (vbs::iequals(name, u"FileTitle")) {
@@ -87,7 +94,8 @@ bool CommonDialog::property(std::u16string_view name, InvokeKind kind,
 void CommonDialog::invoke(std::u16string_view name, InvokeKind kind,
                           std::span<vbs::Value* const> args, vbs::Value& result) {
     if (kind == InvokeKind::Set) vbs::throwError(438);
-    if (kind == InvokeKind::Let) ScriptArgs::expectCount(args, 1);
+    if (kind == InvokeKind::Let)
+        ScriptArgs::expectCount(args, 1);
     else if (vbs::iequals(name, u"ShowOpen") || vbs::iequals(name, u"ShowSave")) {
         ScriptArgs::expectCount(args, 0);
         show(vbs::iequals(name, u"ShowSave"));

@@ -1,7 +1,7 @@
 #pragma once
-#include <QString>
-
 #include <vbscript/object.h>
+
+#include <QString>
 
 class DialogServices;
 
@@ -12,7 +12,7 @@ class DialogServices;
 // raises error 32755; either way a cancelled dialog clears FileName and
 // FileTitle, so a script never takes an earlier pick for a new one.
 class CommonDialog : public vbs::Object {
-public:
+  public:
     explicit CommonDialog(DialogServices& dialogs) : dialogs_(dialogs) {}
 
     void invoke(std::u16string_view name, vbs::InvokeKind kind, std::span<vbs::Value* const> args,
@@ -26,10 +26,10 @@ public:
     // "name" plus "." + ext when the name has no extension of its own.
     static QString withDefaultExt(const QString& path, const QString& ext);
 
-private:
+  private:
     void show(bool save);
-    bool property(std::u16string_view name, vbs::InvokeKind kind,
-                  std::span<vbs::Value* const> args, vbs::Value& result);
+    bool property(std::u16string_view name, vbs::InvokeKind kind, std::span<vbs::Value* const> args,
+                  vbs::Value& result);
 
     DialogServices& dialogs_;
     QString fileName_;

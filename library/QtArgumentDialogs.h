@@ -6,7 +6,7 @@ class QWidget;
 // The real dialogs (optiondlgf, folderdialogf, ca), each created for one
 // call and destroyed when it closes.
 class QtArgumentDialogs : public ArgumentDialogs {
-public:
+  public:
     explicit QtArgumentDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -14,6 +14,6 @@ public:
     void showFolderDialog() override;
     void showCheckDialog() override;
 
-private:
+  private:
     QWidget* parent_;
 };

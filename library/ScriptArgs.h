@@ -1,8 +1,8 @@
 #pragma once
+#include <vbscript/value.h>
+
 #include <QString>
 #include <span>
-
-#include <vbscript/value.h>
 
 // Reading host-call arguments the way the script language converts them:
 // numbers become their text form, Empty becomes empty text, Null raises

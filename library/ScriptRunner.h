@@ -9,7 +9,7 @@ class ScriptControl;
 // failing host call, time-out) shows "无法执行 '<path>' 命令。" once; text
 // the script inserted before failing stays where it is.
 class ScriptRunner {
-public:
+  public:
     ScriptRunner(ScriptControl& sc, DialogServices& dialogs) : sc_(sc), dialogs_(dialogs) {}
 
     // True when the script ran to its end.
@@ -19,7 +19,7 @@ public:
     // the user, whose message is the fixed one above).
     QString lastFailure() const { return lastFailure_; }
 
-private:
+  private:
     bool fail(const QString& sfilepath, const QString& why);
 
     ScriptControl& sc_;

@@ -7,8 +7,8 @@
 void ScriptedArgumentDialogs::showOptionDialog() {
     const QStringList& items = HostState::OptionItems();
     openings.append({QStringLiteral("option"), HostState::OptionTitle(), items});
-    int index = options_.isEmpty() ? std::min(defaultOption, int(items.size()) - 1)
-                                   : options_.takeFirst();
+    int index =
+        options_.isEmpty() ? std::min(defaultOption, int(items.size()) - 1) : options_.takeFirst();
     // With no choice to pick, OK stays disabled: only closing is possible.
     if (index < 0 || index >= items.size()) {
         HostState::OptionResult().clear();

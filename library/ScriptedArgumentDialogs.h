@@ -10,7 +10,7 @@
 // queue is empty, the defaults answer (first choice, a fixed folder, every
 // entry checked), so a generator script can run to its end unattended.
 class ScriptedArgumentDialogs : public ArgumentDialogs {
-public:
+  public:
     struct Opening {
         QString kind;  // "option", "folder", "check"
         QString title;
@@ -39,7 +39,7 @@ public:
     void showFolderDialog() override;
     void showCheckDialog() override;
 
-private:
+  private:
     enum class Folder { Ok, Cancel, Closed };
     struct FolderAnswer {
         Folder action;

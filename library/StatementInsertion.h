@@ -15,7 +15,7 @@ struct MainWindowState;
 //   CodeBox::mousePressed              -> codeBoxMousePressed
 //   a press on the window's background -> backgroundMousePressed
 class StatementInsertion {
-public:
+  public:
     using RunCode = std::function<bool(const QString& path)>;
     using Status = std::function<void(const QString& text)>;
 
@@ -35,7 +35,7 @@ public:
 
     static QString marker(int number);
 
-private:
+  private:
     void endSubStep();
     void arm();
     bool switchedOff() const;

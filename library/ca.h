@@ -9,13 +9,13 @@ class QPushButton;
 // the button returns their values joined with "|", in list order.
 class ca : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ca(QWidget* parent = nullptr);
 
     QLabel* Label1;  // the title the script gave; hidden when empty
     QListWidget* chooseargs;
     QPushButton* Command1;
 
-private:
+  private:
     void choose();
 };

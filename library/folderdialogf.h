@@ -12,7 +12,7 @@ class QPushButton;
 // window return "none".
 class folderdialogf : public QDialog {
     Q_OBJECT
-public:
+  public:
     // browser: the dialog services whose folder picker Browse uses; null
     // means the real one, owned by this window.
     explicit folderdialogf(QWidget* parent = nullptr, DialogServices* browser = nullptr);
@@ -28,10 +28,10 @@ public:
     QPushButton* OKButton;
     QPushButton* CancelButton;
 
-public slots:
+  public slots:
     void reject() override;
 
-private:
+  private:
     std::unique_ptr<DialogServices> ownBrowser_;
     DialogServices* browser_;
 };

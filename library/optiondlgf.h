@@ -10,16 +10,16 @@ class QPushButton;
 // OK leaves empty text as the result.
 class optiondlgf : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit optiondlgf(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QComboBox* listchoose;
     QPushButton* OKButton;
 
-public slots:
+  public slots:
     void reject() override;
 
-private:
+  private:
     void choose();
 };

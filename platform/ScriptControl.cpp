@@ -6,7 +6,7 @@
 
 // Message and input boxes of scripts, shown through the editor's dialogs.
 class ScriptControl::Host : public vbs::HostServices {
-public:
+  public:
     explicit Host(DialogServices& dialogs) : dialogs_(dialogs) {}
 
     int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override {
@@ -23,7 +23,7 @@ public:
         return vbs::Value(answer->toStdU16String());
     }
 
-private:
+  private:
     DialogServices& dialogs_;
 };
 

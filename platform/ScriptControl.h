@@ -1,8 +1,8 @@
 #pragma once
+#include <vbscript/engine.h>
+
 #include <QString>
 #include <memory>
-
-#include <vbscript/engine.h>
 
 class DialogServices;
 
@@ -10,7 +10,7 @@ class DialogServices;
 // and is never reset, host objects added by name, code added and run at
 // once. MsgBox and InputBox inside scripts go through the dialog services.
 class ScriptControl {
-public:
+  public:
     struct Failure {
         int number = 0;
         QString description;
@@ -41,7 +41,7 @@ public:
 
     vbs::Engine& engine() { return engine_; }
 
-private:
+  private:
     class Host;
     std::unique_ptr<Host> host_;
     vbs::Engine engine_;

@@ -23,7 +23,7 @@ Sub GenerateStatement()
         BadExpression source
         Exit Sub
     End If
-    Select Case CBatCode.OptionDLG("年,季度,月,周,日,小时,分钟,秒", "按什么单位加减？")
+    Select Case CBatCode.OptionDLG("日,周,月,季度,年,小时,分钟,秒", "按什么单位加减？")
         Case "年": unit = "yyyy"
         Case "季度": unit = "q"
         Case "月": unit = "m"

@@ -33,7 +33,7 @@ Sub GenerateStatement()
         Exit Sub
     End If
     code = "Randomize" & vbCrLf
-    code = code & target & " = Int((" & high & " - " & low & " + 1) * Rnd + " & low & ")" & vbCrLf
+    code = code & target & " = Int(" & (high - low + 1) & " * Rnd + " & low & ")" & vbCrLf
     CBatCode.StringReturn code
 End Sub
 

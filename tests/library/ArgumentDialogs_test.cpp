@@ -1,17 +1,18 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-#include <QApplication>
-#include <gtest/gtest.h>
 
 #include "BatType.h"
+#include "HostState.h"
 #include "LibraryTestSupport.h"
 #include "QtArgumentDialogs.h"
 #include "ScriptedDialogs.h"
-#include "HostState.h"
 #include "ca.h"
 #include "folderdialogf.h"
 #include "optiondlgf.h"
@@ -24,7 +25,7 @@ void pick(optiondlgf& dlg, int index) {
 }
 
 class OptionDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         HostState::OptionItems() = {QStringLiteral("甲"), QStringLiteral("乙"),
                                     QStringLiteral("丙")};

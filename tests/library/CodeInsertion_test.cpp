@@ -1,9 +1,11 @@
-#include <QSignalSpy>
+#include "CodeInsertion.h"
+
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
 
 #include "CodeBox.h"
 #include "CodeBoxHost.h"
-#include "CodeInsertion.h"
 
 namespace {
 
@@ -55,7 +57,7 @@ TEST(CodeInsertionRule, SettingCountsAsOnOnlyWhenItIsTheNumberOne) {
 }
 
 class CodeBoxHostTest : public ::testing::Test {
-protected:
+  protected:
     CodeBox box;
     QString crlfPlus;
     CodeBoxHost host{box, [this] { return crlfPlus; }};

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
+#include <vbscript/engine.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
-
-#include <vbscript/engine.h>
 
 #include "AppPaths.h"
 #include "BatType.h"
@@ -34,7 +34,7 @@ StatementTable& shippedTable() {
 enum class Answers { Defaults, Plain, Quotes, Cancel };
 
 class AnsweringDialogs : public DialogServices {
-public:
+  public:
     Answers mode = Answers::Defaults;
     QStringList messages;
 
@@ -48,9 +48,12 @@ public:
         switch (mode) {
             case Answers::Defaults:
                 return defaultText.isEmpty() ? QStringLiteral("x1") : defaultText;
-            case Answers::Plain: return QStringLiteral("x1");
-            case Answers::Quotes: return QStringLiteral("他说\"好\"");
-            case Answers::Cancel: return std::nullopt;
+            case Answers::Plain:
+                return QStringLiteral("x1");
+            case Answers::Quotes:
+                return QStringLiteral("他说\"好\"");
+            case Answers::Cancel:
+                return std::nullopt;
         }
         return std::nullopt;
     }
@@ -79,7 +82,8 @@ bool compiles(const QString& code) {
 // nothing in it runs.
 bool onlyDefinitions(const QString& text) {
     static const QRegularExpression begin(
-        QStringLiteral("^(?:(?:Public|Private)\\s+)?(?:Default\\s+)?(Sub|Function|Class|Property)\\b"),
+        QStringLiteral(
+            "^(?:(?:Public|Private)\\s+)?(?:Default\\s+)?(Sub|Function|Class|Property)\\b"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression end(QStringLiteral("^End\\s+(Sub|Function|Class|Property)\\b"),
                                         QRegularExpression::CaseInsensitiveOption);
@@ -105,7 +109,6 @@ bool onlyDefinitions(const QString& text) {
     return any && depth == 0;
 }
 
-
 // The statement as the user would place it: in a procedure, inside a loop
 // (so Exit For and Exit Do are valid), or at the top for definitions.
 bool insertedTextCompiles(const QString& text) {
@@ -113,7 +116,8 @@ bool insertedTextCompiles(const QString& text) {
                          QStringLiteral("\r\nNext\r\nLoop\r\n");
     if (compiles(QStringLiteral("Sub CompileCheck__()") + body + QStringLiteral("End Sub")))
         return true;
-    if (compiles(QStringLiteral("Function CompileCheck__()") + body + QStringLiteral("End Function")))
+    if (compiles(QStringLiteral("Function CompileCheck__()") + body +
+                 QStringLiteral("End Function")))
         return true;
     return onlyDefinitions(text) && compiles(text);
 }
@@ -183,7 +187,8 @@ TEST(ShippedLibrary, LoadsCompletelyWithEnoughStatementsAndExistingScripts) {
         names << r.Name;
         EXPECT_GE(r.Description.size(), 8) << r.Name.toStdString();
         EXPECT_FALSE(r.FunctionLabel.isEmpty()) << r.Name.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(AppPaths::toLocalPath(r.ScriptPath))) << r.ScriptPath.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(AppPaths::toLocalPath(r.ScriptPath)))
+            << r.ScriptPath.toStdString();
     }
 }
 
@@ -234,7 +239,8 @@ TEST(ShippedLibrary, AllGeneratorsShareOneEngineAsInTheEditor) {
     for (const StatementRecord& r : shippedTable().records()) {
         bool ok = false;
         const QString inserted = session.run(r.ScriptPath, defaults, &ok);
-        EXPECT_TRUE(ok) << r.Name.toStdString() << ": " << session.runner.lastFailure().toStdString();
+        EXPECT_TRUE(ok) << r.Name.toStdString() << ": "
+                        << session.runner.lastFailure().toStdString();
         EXPECT_FALSE(inserted.isEmpty()) << r.Name.toStdString();
     }
 }

@@ -1,7 +1,7 @@
-#include <QVariant>
 #include <gtest/gtest.h>
-
 #include <vbscript/value.h>
+
+#include <QVariant>
 
 #include "BatType.h"
 #include "BatTypeObject.h"
@@ -39,7 +39,7 @@ int errorOf(const std::function<void()>& f) {
 }
 
 class HostObjectTest : public ::testing::Test {
-protected:
+  protected:
     FakeEditor editor;
     ScriptedArgumentDialogs dialogs;
     BatType control{editor, dialogs};
@@ -103,8 +103,7 @@ TEST_F(HostObjectTest, FolderDialogReturnsPathOrNone) {
 TEST_F(HostObjectTest, CheckDialogJoinsCheckedValuesAndEachCallStandsAlone) {
     dialogs.pushCheck({0, 2});
     dialogs.pushCheckClosed();
-    const Value first =
-        call(*obj, u"CheckDLG", {Value(u"x|甲,y|乙,z|丙|多余"), Value(u"选")});
+    const Value first = call(*obj, u"CheckDLG", {Value(u"x|甲,y|乙,z|丙|多余"), Value(u"选")});
     EXPECT_EQ(text(first), QStringLiteral("x|z"));
     EXPECT_EQ(dialogs.openings[0].items, (QStringList{"甲", "乙", "丙"}));
     const Value second = call(*obj, u"CheckDLG", {Value(u"p|一"), Value(u"选")});
@@ -133,7 +132,7 @@ TEST_F(HostObjectTest, ControlKeepsItsSquareSize) {
 }
 
 class CommonDialogTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedDialogs services;
     vbs::Ref<CommonDialog> dlg = vbs::makeRef<CommonDialog>(services);
     void set(std::u16string_view name, Value v) { call(*dlg, name, {v}, InvokeKind::Let); }

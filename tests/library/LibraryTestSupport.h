@@ -8,7 +8,7 @@
 // An editor without a widget: the text, the caret and every call, so tests
 // of the host object and of the insertion see exactly what reached it.
 class FakeEditor : public EditorHost {
-public:
+  public:
     QString text;
     qsizetype caret = 0;
     bool crlfPlus = false;

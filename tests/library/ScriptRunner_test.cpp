@@ -1,8 +1,12 @@
+#include "ScriptRunner.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include "BatType.h"
 #include "BatTypeObject.h"
@@ -10,7 +14,6 @@
 #include "HostState.h"
 #include "LibraryTestSupport.h"
 #include "ScriptControl.h"
-#include "ScriptRunner.h"
 #include "ScriptedArgumentDialogs.h"
 #include "ScriptedDialogs.h"
 #include "StatementPanel.h"
@@ -18,13 +21,11 @@
 #include "TestSupport.h"
 #include "TextFile.h"
 
-#include <QLineEdit>
-
 namespace {
 
 // Waits in the dialog as a user would, so the script's clock must not run.
 class SlowDialogs : public ScriptedArgumentDialogs {
-public:
+  public:
     void showOptionDialog() override {
         QThread::msleep(400);
         ScriptedArgumentDialogs::showOptionDialog();
@@ -32,7 +33,7 @@ public:
 };
 
 class ScriptRunnerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sc.AddObject(QStringLiteral("CBatCode"), vbs::makeRef<BatTypeObject>(&control));
         sc.AddObject(QStringLiteral("CFileDlg"), vbs::makeRef<CommonDialog>(services));
@@ -48,7 +49,9 @@ protected:
             if (c.kind == u"message" && c.style == DialogServices::Critical) ++n;
         return n;
     }
-    QString lastMessage() const { return services.calls.isEmpty() ? QString() : services.calls.last().text; }
+    QString lastMessage() const {
+        return services.calls.isEmpty() ? QString() : services.calls.last().text;
+    }
 
     QTemporaryDir dir;
     FakeEditor editor;
@@ -121,10 +124,10 @@ TEST_F(ScriptRunnerTest, HandledErrorsDoNotFailTheRun) {
 }
 
 TEST_F(ScriptRunnerTest, DefinitionsStayForLaterScripts) {
-    EXPECT_TRUE(runner.runcode(script(QStringLiteral("def.vbs"),
-                                      "Function Twice(s)\r\nTwice = s & s\r\nEnd Function")));
     EXPECT_TRUE(runner.runcode(
-        script(QStringLiteral("use.vbs"), "CBatCode.StringReturn Twice(\"ab\")")));
+        script(QStringLiteral("def.vbs"), "Function Twice(s)\r\nTwice = s & s\r\nEnd Function")));
+    EXPECT_TRUE(
+        runner.runcode(script(QStringLiteral("use.vbs"), "CBatCode.StringReturn Twice(\"ab\")")));
     EXPECT_EQ(editor.text, QStringLiteral("abab"));
 }
 
@@ -180,7 +183,7 @@ TEST_F(ScriptRunnerTest, FileDialogObjectIsReachableFromScripts) {
 
 // The search box finds names exactly and runs the first match only.
 class SearchTest : public ScriptRunnerTest {
-protected:
+  protected:
     void SetUp() override {
         ScriptRunnerTest::SetUp();
         script(QStringLiteral("one.vbs"), "CBatCode.StringReturn \"1\"");

@@ -1,21 +1,23 @@
+#include "StatementInsertion.h"
+
 #include <gtest/gtest.h>
 
 #include "CodeBox.h"
 #include "CodeBoxHost.h"
 #include "LibraryTestSupport.h"
 #include "MainWindowState.h"
-#include "StatementInsertion.h"
 #include "StatementTable.h"
 
 namespace {
 
 const QString kOff = QStringLiteral("您已经关闭了 'End Sub！");
-const QString kAdded = QStringLiteral("你已经新建控件！'End Sub为未激活！激活请点击右键！ KorvelVBS");
+const QString kAdded =
+    QStringLiteral("你已经新建控件！'End Sub为未激活！激活请点击右键！ KorvelVBS");
 const QString kArmed = QStringLiteral("'End Sub已经激活！");
 const QString kDisabled = QStringLiteral("'End Sub已禁用！");
 
 class StatementInsertionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         table.loadLines({QStringLiteral("消息框,说明,[apppath]\\scripts\\a.vbs,显示"),
                          QStringLiteral("输入框,说明,[apppath]\\scripts\\b.vbs,输入")},
@@ -33,8 +35,7 @@ protected:
     QStringList runs;
     QStringList statuses;
     bool scriptSucceeds = true;
-    StatementInsertion insertion{state, editor, table,
-                                 [this](const QString& p) { return run(p); },
+    StatementInsertion insertion{state, editor, table, [this](const QString& p) { return run(p); },
                                  [this](const QString& s) { statuses << s; }};
 };
 
@@ -130,13 +131,12 @@ TEST(StatementInsertionInCodeBox, MarkerStandsOnItsOwnLastLineWhereverTheCaretIs
     MainWindowState state;
     StatementTable table;
     table.loadLines({QStringLiteral("n,d,p,f")}, QString());
-    StatementInsertion insertion(
-        state, host, table,
-        [&](const QString&) {
-            host.CodeAddString(QStringLiteral("  MsgBox 1\r\n"));
-            return true;
-        },
-        {});
+    StatementInsertion insertion(state, host, table,
+                                 [&](const QString&) {
+                                     host.CodeAddString(QStringLiteral("  MsgBox 1\r\n"));
+                                     return true;
+                                 },
+                                 {});
     insertion.listDoubleClicked(0);
     EXPECT_EQ(box.Text(), QStringLiteral("Sub A()\r\n  MsgBox 1\r\nEnd Sub\r\n'End Sub (1)"));
     // The caret stays after the statement, ready for the next one.
