@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "BlueButton.h"
+#include "ScriptControl.h"
 #include "ScriptedDialogs.h"
 
 namespace {
@@ -111,4 +112,20 @@ TEST(SampleBrowser, SamplesOnlyShowMessages) {
     for (const char* word : {"del ", "rd ", "format ", "shutdown", "reg ", "taskkill", "copy ",
                              "start ", "CreateObject", ".Run", "Kill", "attrib", "net "})
         EXPECT_FALSE(page.contains(QString::fromLatin1(word), Qt::CaseInsensitive)) << word;
+}
+
+TEST(SampleBrowser, TheVbScriptSampleRunsAndOnlyTalks) {
+    const QString page = ezj::pageText();
+    const qsizetype header = page.indexOf("—— VBScript 版");
+    ASSERT_GE(header, 0);
+    const QString script = page.mid(page.indexOf('\n', header) + 1);
+    ScriptedDialogs dialogs;
+    ScriptControl sc(dialogs);
+    ASSERT_TRUE(sc.AddCode(script)) << sc.lastFailure().description.toStdString();
+    ASSERT_EQ(dialogs.calls.size(), 4);  // the question answered Yes by default
+    for (const auto& c : dialogs.calls) {
+        EXPECT_EQ(c.kind, "message");
+        EXPECT_EQ(c.title, "系统提示");
+    }
+    EXPECT_EQ(dialogs.calls.last().text, "开玩笑的，祝你今天愉快！");
 }
