@@ -7,7 +7,7 @@
 namespace korvel {
 
 class ConsoleHost : public vbs::HostServices {
-public:
+  public:
     int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
     vbs::Value inputBox(const std::u16string& prompt, const std::u16string& title,
                         const std::u16string& defaultText) override;

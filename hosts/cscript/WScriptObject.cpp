@@ -9,7 +9,7 @@ namespace korvel {
 namespace {
 // WScript.Arguments: a collection of the command-line arguments.
 class ArgumentsObject : public vbs::Object {
-public:
+  public:
     explicit ArgumentsObject(std::vector<std::u16string> items) : items_(std::move(items)) {}
     void invoke(std::u16string_view name, vbs::InvokeKind, std::span<vbs::Value* const> args,
                 vbs::Value& result) override {
@@ -31,7 +31,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::vector<std::u16string> items_;
 };
 
@@ -51,8 +51,8 @@ std::u16string WScriptObject::echoText(const vbs::Value& v0) {
     return v.toString();
 }
 
-void WScriptObject::invoke(std::u16string_view name, vbs::InvokeKind, std::span<vbs::Value* const> args,
-                           vbs::Value& result) {
+void WScriptObject::invoke(std::u16string_view name, vbs::InvokeKind,
+                           std::span<vbs::Value* const> args, vbs::Value& result) {
     using vbs::iequals;
     if (iequals(name, u"Echo")) {
         std::u16string line;

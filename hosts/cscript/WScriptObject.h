@@ -16,7 +16,7 @@ struct QuitRequest {
 };
 
 class WScriptObject : public vbs::Object {
-public:
+  public:
     WScriptObject(std::u16string scriptPath, std::vector<std::u16string> arguments);
     void invoke(std::u16string_view name, vbs::InvokeKind kind, std::span<vbs::Value* const> args,
                 vbs::Value& result) override;
@@ -25,7 +25,7 @@ public:
     // Text form WScript.Echo uses: Booleans print as -1 / 0.
     static std::u16string echoText(const vbs::Value& v);
 
-private:
+  private:
     std::u16string path_;
     std::vector<std::u16string> arguments_;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 #include "vbscript/engine.h"
@@ -12,13 +13,15 @@ namespace {
 
 // A host object with a property, an object property, methods and a default.
 class FakeHost : public Object {
-public:
+  public:
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override {
         calls.emplace_back(name);
         if (iequals(name, u"Value")) {
-            if (kind == InvokeKind::Let) value = *args.back();
-            else result = value;
+            if (kind == InvokeKind::Let)
+                value = *args.back();
+            else
+                result = value;
             return;
         }
         if (iequals(name, u"Child")) {
@@ -40,6 +43,7 @@ public:
             return;
         }
         if (iequals(name, u"Fail")) throw ScriptError(1234, u"host failed", u"FakeHost");
+        if (iequals(name, u"Crash")) throw std::runtime_error("disk on fire");
         if (iequals(name, u"Wait")) {
             std::this_thread::sleep_for(std::chrono::milliseconds(120));
             return;
@@ -71,9 +75,10 @@ TEST_F(EngineTest, HostPropertiesAndMethodsByLateBinding) {
 }
 
 TEST_F(EngineTest, PropertySetStoresObjects) {
-    engine.AddCode(u"Class Thing : Public Name : End Class\n"
-                   u"Set t = New Thing : t.Name = \"x\"\nSet Host.Child = t\n"
-                   u"n = Host.Child.Name");
+    engine.AddCode(
+        u"Class Thing : Public Name : End Class\n"
+        u"Set t = New Thing : t.Name = \"x\"\nSet Host.Child = t\n"
+        u"n = Host.Child.Name");
     ASSERT_TRUE(host->child.isObject());
     EXPECT_EQ(eval(u"n").toString(), u"x");
     EXPECT_THROW(engine.AddCode(u"Set Host.Child = 5"), ScriptError);
@@ -87,12 +92,19 @@ TEST_F(EngineTest, ByRefArgumentsAreWrittenBack) {
 }
 
 TEST_F(EngineTest, HostErrorsReachErr) {
-    engine.AddCode(u"On Error Resume Next\nHost.Fail\nn = Err.Number\nd = Err.Description\n"
-                   u"s = Err.Source\nHost.Nope\nm = Err.Number");
+    engine.AddCode(
+        u"On Error Resume Next\nHost.Fail\nn = Err.Number\nd = Err.Description\n"
+        u"s = Err.Source\nHost.Nope\nm = Err.Number");
     EXPECT_EQ(eval(u"n").toLong(), 1234);
     EXPECT_EQ(eval(u"d").toString(), u"host failed");
     EXPECT_EQ(eval(u"s").toString(), u"FakeHost");
     EXPECT_EQ(eval(u"m").toLong(), 438);
+}
+
+TEST_F(EngineTest, ForeignHostExceptionsBecomeAutomationErrors) {
+    engine.AddCode(u"On Error Resume Next\nHost.Crash\nn = Err.Number\nd = Err.Description");
+    EXPECT_EQ(eval(u"n").toLong(), 440);
+    EXPECT_EQ(eval(u"d").toString(), u"disk on fire");
 }
 
 TEST_F(EngineTest, UnhandledHostErrorComesBackFromAddCode) {
@@ -204,19 +216,26 @@ TEST_F(EngineTest, EvalAndRunGiveTypedValues) {
     EXPECT_EQ(eval(u"1 + 1").type(), vtInteger);
     EXPECT_EQ(eval(u"\"a\" & 1").toString(), u"a1");
     EXPECT_EQ(eval(u"2 ^ 10").type(), vtDouble);
-    engine.AddCode(u"Sub Inc(x) : x = x + 1 : End Sub\nFunction Mul(a, b) : Mul = a * b : End Function");
+    engine.AddCode(
+        u"Sub Inc(x) : x = x + 1 : End Sub\nFunction Mul(a, b) : Mul = a * b : End Function");
     std::vector<Value> args{Value(6), Value(7)};
     EXPECT_EQ(engine.Run(u"mul", args).toLong(), 42);
     std::vector<Value> one{Value(1)};
     engine.Run(u"Inc", one);
     EXPECT_EQ(one[0].toLong(), 2);
-    EXPECT_THROW(engine.Run(u"NoSuch"), ScriptError);
+    try {
+        engine.Run(u"NoSuch");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 35);
+    }
 }
 
 TEST_F(EngineTest, ClassTerminateRunsWhenLastReferenceGoes) {
-    engine.AddCode(u"Class T : Private Sub Class_Terminate : Host.Value = \"gone\" : End Sub : End Class\n"
-                   u"Set a = New T\nSet b = a\nSet a = Nothing\nx = Host.Value\nSet b = Nothing\n"
-                   u"y = Host.Value");
+    engine.AddCode(
+        u"Class T : Private Sub Class_Terminate : Host.Value = \"gone\" : End Sub : End Class\n"
+        u"Set a = New T\nSet b = a\nSet a = Nothing\nx = Host.Value\nSet b = Nothing\n"
+        u"y = Host.Value");
     EXPECT_TRUE(eval(u"IsEmpty(x)").toBool());
     EXPECT_EQ(eval(u"y").toString(), u"gone");
 }
@@ -226,8 +245,10 @@ TEST(EngineLifetime, ScriptObjectsHeldByTheHostOutliveTheEngine) {
     {
         Engine engine;
         engine.AddObject(u"Host", host);
-        engine.AddCode(u"Class T : Public Name : Private Sub Class_Terminate : Name = 1 : End Sub : End Class\n"
-                       u"Set obj = New T : obj.Name = \"kept\" : Set Host.Child = obj");
+        engine.AddCode(
+            u"Class T : Public Name : Private Sub Class_Terminate : Name = 1 : End Sub : End "
+            u"Class\n"
+            u"Set obj = New T : obj.Name = \"kept\" : Set Host.Child = obj");
     }
     ASSERT_TRUE(host->child.isObject());
     Value out;

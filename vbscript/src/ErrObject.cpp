@@ -39,8 +39,8 @@ void ErrObject::invoke(std::u16string_view name, InvokeKind kind, std::span<Valu
         if (put) {
             if (args.size() != 1) throwError(450);
             helpContext = args[0]->deref().toLong();
-        }
-        else result = Value(helpContext);
+        } else
+            result = Value(helpContext);
         return;
     }
     if (iequals(name, u"Clear")) {

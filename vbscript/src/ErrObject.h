@@ -6,7 +6,7 @@
 namespace vbs {
 
 class ErrObject : public Object {
-public:
+  public:
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     std::u16string typeName() const override { return u"ErrObject"; }

@@ -16,7 +16,7 @@ constexpr size_t kStackBudget = 4u << 20;  // bytes of native stack a script may
 
 // GetRef's result: calling it calls the procedure.
 class ProcRef : public Object {
-public:
+  public:
     ProcRef(Interpreter& in, Procedure* p) : life_(in.life), p_(p) {}
     void invoke(std::u16string_view name, InvokeKind, std::span<Value* const> args,
                 Value& result) override {
@@ -26,7 +26,7 @@ public:
     }
     std::u16string typeName() const override { return u"Object"; }
 
-private:
+  private:
     std::shared_ptr<Interpreter*> life_;
     Procedure* p_;
 };
@@ -77,7 +77,8 @@ Value* Frame::dynLookup(const std::u16string& lower, bool create) {
 
 // ---- class instances ----
 
-Instance::Instance(Interpreter& i, ClassDef* c) : life(i.life), cls(c), fields(c->fieldNames.size()) {
+Instance::Instance(Interpreter& i, ClassDef* c)
+    : life(i.life), cls(c), fields(c->fieldNames.size()) {
     engineKind_ = kInstanceKind;
 }
 
@@ -213,7 +214,8 @@ void Interpreter::pause() noexcept {
 }
 
 void Interpreter::resume() noexcept {
-    if (pauseDepth_ > 0 && --pauseDepth_ == 0) paused_ += std::chrono::steady_clock::now() - pauseStart_;
+    if (pauseDepth_ > 0 && --pauseDepth_ == 0)
+        paused_ += std::chrono::steady_clock::now() - pauseStart_;
 }
 
 void Interpreter::checkTime() {
@@ -229,7 +231,8 @@ void Interpreter::checkTime() {
 
 void Interpreter::checkStack() {
     char probe;
-    if (stackBase_ && stackBase_ > &probe && static_cast<size_t>(stackBase_ - &probe) > kStackBudget)
+    if (stackBase_ && stackBase_ > &probe &&
+        static_cast<size_t>(stackBase_ - &probe) > kStackBudget)
         throwError(28);
 }
 
@@ -268,11 +271,16 @@ void Interpreter::registerDefinitions(Piece& p) {
 
 namespace {
 bool intrinsicOf(const std::u16string& lower, IntrinsicId& id) {
-    if (lower == u"eval") id = IntrinsicId::Eval;
-    else if (lower == u"execute") id = IntrinsicId::Execute;
-    else if (lower == u"executeglobal") id = IntrinsicId::ExecuteGlobal;
-    else if (lower == u"getref") id = IntrinsicId::GetRef;
-    else return false;
+    if (lower == u"eval")
+        id = IntrinsicId::Eval;
+    else if (lower == u"execute")
+        id = IntrinsicId::Execute;
+    else if (lower == u"executeglobal")
+        id = IntrinsicId::ExecuteGlobal;
+    else if (lower == u"getref")
+        id = IntrinsicId::GetRef;
+    else
+        return false;
     return true;
 }
 }  // namespace
@@ -292,8 +300,10 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
     try {
         Lexer lx(piece->src->text);
         Parser ps(lx.run(), *piece, scopeProc, scopeCls);
-        if (expressionOnly) ps.parseExpressionOnly();
-        else ps.parseProgram();
+        if (expressionOnly)
+            ps.parseExpressionOnly();
+        else
+            ps.parseProgram();
         names = std::move(ps.names);
     } catch (ScriptError& e) {
         if (e.source.empty() || e.number == 28) e.source = kCompileSource;
@@ -310,7 +320,8 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
         const std::u16string& lower = n->lower;
         Procedure* proc = n->proc;
         if (proc) {
-            if (n->target && (proc->kind == Procedure::Function || proc->kind == Procedure::PropGet) &&
+            if (n->target &&
+                (proc->kind == Procedure::Function || proc->kind == Procedure::PropGet) &&
                 lower == toLower(proc->name)) {
                 n->kind = NameKind::ReturnSlot;
                 return;
@@ -533,8 +544,10 @@ Value Interpreter::callProc(Procedure* p, Instance* me, std::span<Value* const> 
     } meGuard{*this, activeMe};
     activeMe = me;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (p->params[i].byRef) fr.locals[i] = Value::byRef(&args[i]->deref());
-        else fr.locals[i] = args[i]->deref();
+        if (p->params[i].byRef)
+            fr.locals[i] = Value::byRef(&args[i]->deref());
+        else
+            fr.locals[i] = args[i]->deref();
     }
     for (auto& a : p->fixedArrays) fr.locals[a.slot] = Value::array(a.upper, true);
     p->body.run(fr);
@@ -552,7 +565,8 @@ Value Interpreter::callBuiltin(const BuiltinRegistry::Function* fn, std::span<Va
 Value Interpreter::newInstance(ClassDef* cls) {
     auto* inst = new Instance(*this, cls);
     Value v(static_cast<Object*>(inst));
-    for (auto& a : cls->fieldArrays) inst->fields[static_cast<size_t>(a.slot)] = Value::array(a.upper, true);
+    for (auto& a : cls->fieldArrays)
+        inst->fields[static_cast<size_t>(a.slot)] = Value::array(a.upper, true);
     if (cls->init) callProc(cls->init, inst, {});
     return v;
 }
@@ -612,8 +626,9 @@ Value Interpreter::callValue(const Value& target0, std::span<Value* const> args,
     throwError(13);
 }
 
-Value Interpreter::getMember(const Value& obj0, const std::u16string& name, const std::u16string& lower,
-                             std::span<Value* const> args, InvokeKind kind) {
+Value Interpreter::getMember(const Value& obj0, const std::u16string& name,
+                             const std::u16string& lower, std::span<Value* const> args,
+                             InvokeKind kind) {
     const Value& obj = obj0.deref();
     Object* o = obj.obj();
     if (!o) throwError(424);
@@ -627,7 +642,8 @@ Value Interpreter::getMember(const Value& obj0, const std::u16string& name, cons
                 if (args.empty()) return v;
                 return callValue(v, args, kind);
             }
-            case ClassMember::Method: return callProc(m->method, inst, args);
+            case ClassMember::Method:
+                return callProc(m->method, inst, args);
             case ClassMember::Property:
                 if (!m->get) throwError(438);
                 return callProc(m->get, inst, args);
@@ -646,8 +662,9 @@ Value Interpreter::getMember(const Value& obj0, const std::u16string& name, cons
     return r;
 }
 
-void Interpreter::setMember(const Value& obj0, const std::u16string& name, const std::u16string& lower,
-                            std::span<Value* const> args, Value v, bool isSet) {
+void Interpreter::setMember(const Value& obj0, const std::u16string& name,
+                            const std::u16string& lower, std::span<Value* const> args, Value v,
+                            bool isSet) {
     const Value& obj = obj0.deref();
     Object* o = obj.obj();
     if (!o) throwError(424);
@@ -672,7 +689,8 @@ void Interpreter::setMember(const Value& obj0, const std::u16string& name, const
                 if (field.isObject()) return setMember(field, u"", u"", args, std::move(v), isSet);
                 throwError(13);
             }
-            case ClassMember::Method: throwError(438);
+            case ClassMember::Method:
+                throwError(438);
             case ClassMember::Property: {
                 Procedure* p = isSet ? m->set : m->let;
                 if (!p) throwError(isSet ? 438 : (m->set ? 438 : 438));
@@ -688,7 +706,8 @@ void Interpreter::setMember(const Value& obj0, const std::u16string& name, const
     Value ignored;
     pause();
     try {
-        guardHost([&] { o->invoke(name, isSet ? InvokeKind::Set : InvokeKind::Let, all, ignored); });
+        guardHost(
+            [&] { o->invoke(name, isSet ? InvokeKind::Set : InvokeKind::Let, all, ignored); });
     } catch (...) {
         resume();
         throw;

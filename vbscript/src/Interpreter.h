@@ -42,7 +42,7 @@ struct Global {
 
 // An instance of a script class.
 class Instance : public Object {
-public:
+  public:
     Instance(Interpreter& in, ClassDef* cls);
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
@@ -55,12 +55,12 @@ public:
     ClassDef* cls;
     std::vector<Value> fields;
 
-protected:
+  protected:
     void destroy() noexcept override;
 };
 
 class Interpreter {
-public:
+  public:
     explicit Interpreter(Engine& e);
     ~Interpreter();
 
@@ -117,7 +117,7 @@ public:
     int depth = 0;
     Instance* activeMe = nullptr;  // Me of the running procedure, for Private members
 
-private:
+  private:
     void link(Piece& p, Frame* scope);
     void registerDefinitions(Piece& p);
     void enter();

@@ -11,7 +11,9 @@ bool isNameStart(char16_t c) {
 }
 bool isNameChar(char16_t c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '_'; }
 bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
-bool isSpace(char16_t c) { return c == ' ' || c == '\t' || c == 0x3000 || c == 0xA0 || c == 0xFEFF; }
+bool isSpace(char16_t c) {
+    return c == ' ' || c == '\t' || c == 0x3000 || c == 0xA0 || c == 0xFEFF;
+}
 }  // namespace
 
 Lexer::Lexer(std::u16string_view text, int firstLine) : src_(text), line_(firstLine) {}
@@ -177,9 +179,12 @@ void Lexer::readNumber(Token& t) {
     if (!std::isfinite(d)) fail(1031, t.line, t.column);
     if (peek() == '&' && !isFloat) ++pos_;  // type suffix: Long
     if (peek() == '#' || peek() == '!' || peek() == '@') ++pos_;
-    if (!isFloat && d <= 32767) t.value = Value::integer(static_cast<int16_t>(d));
-    else if (!isFloat && d <= 2147483647.0) t.value = Value(static_cast<int32_t>(d));
-    else t.value = Value(d);
+    if (!isFloat && d <= 32767)
+        t.value = Value::integer(static_cast<int16_t>(d));
+    else if (!isFloat && d <= 2147483647.0)
+        t.value = Value(static_cast<int32_t>(d));
+    else
+        t.value = Value(d);
 }
 
 // &H1F and &O17 are numbers; "a"&Hex(1) is the & operator before a name.
@@ -202,17 +207,23 @@ void Lexer::readHexOct(Token& t) {
     t.kind = Tok::Number;
     ++pos_;  // &
     int base = 8;
-    if (peek() == 'h' || peek() == 'H') base = 16, ++pos_;
-    else if (peek() == 'o' || peek() == 'O') ++pos_;
+    if (peek() == 'h' || peek() == 'H')
+        base = 16, ++pos_;
+    else if (peek() == 'o' || peek() == 'O')
+        ++pos_;
     uint64_t v = 0;
     int digits = 0;
     while (true) {
         char16_t c = peek();
         int d;
-        if (isDigit(c)) d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else break;
+        if (isDigit(c))
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            break;
         if (d >= base) fail(1031, t.line, t.column);
         v = v * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
         if (v > 0xFFFFFFFFull) fail(1031, t.line, t.column);
@@ -222,8 +233,10 @@ void Lexer::readHexOct(Token& t) {
     if (!digits) fail(1031, t.line, t.column);
     bool forceLong = false;
     if (peek() == '&') forceLong = true, ++pos_;
-    if (!forceLong && v <= 0xFFFF) t.value = Value::integer(static_cast<int16_t>(static_cast<uint16_t>(v)));
-    else t.value = Value(static_cast<int32_t>(static_cast<uint32_t>(v)));
+    if (!forceLong && v <= 0xFFFF)
+        t.value = Value::integer(static_cast<int16_t>(static_cast<uint16_t>(v)));
+    else
+        t.value = Value(static_cast<int32_t>(static_cast<uint32_t>(v)));
 }
 
 void Lexer::readString(Token& t) {

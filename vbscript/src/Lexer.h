@@ -17,28 +17,28 @@ enum class Tok {
     Number,
     String,
     Date,
-    Op,       // punctuation and operators, text in `text`
+    Op,  // punctuation and operators, text in `text`
 };
 
 struct Token {
     Tok kind = Tok::End;
-    std::u16string text;  // name as written, operator text, string contents
-    std::u16string lower; // lower-case name for keyword matching
-    Value value;          // Number and Date literals
+    std::u16string text;   // name as written, operator text, string contents
+    std::u16string lower;  // lower-case name for keyword matching
+    Value value;           // Number and Date literals
     int line = 1;
     int column = 1;
-    bool colon = false;   // Newline made by ':'
+    bool colon = false;  // Newline made by ':'
     bool spaceBefore = false;
     bool bracketed = false;  // [name]
 };
 
 class Lexer {
-public:
+  public:
     explicit Lexer(std::u16string_view text, int firstLine = 1);
     // Tokenizes the whole text; throws ScriptError (compile error) on bad input.
     std::vector<Token> run();
 
-private:
+  private:
     [[noreturn]] void fail(int number, int line, int col);
     void readNumber(Token& t);
     void readHexOct(Token& t);

@@ -60,8 +60,10 @@ Value* arrayVarOf(Frame& f, Expr* e, NameExpr*& name) {
         case NameKind::Local:
         case NameKind::Field:
         case NameKind::Global:
-        case NameKind::DynLocal: break;
-        default: return nullptr;
+        case NameKind::DynLocal:
+            break;
+        default:
+            return nullptr;
     }
     Value* v = name->slot(f, false);
     return v && v->isArray() ? v : nullptr;
@@ -86,7 +88,8 @@ void bindArgs(Frame& f, std::vector<ExprPtr>& args, ArgPack& pack, bool byRef) {
                 if (!arr || !arr->isArray()) throwError(13);
                 pack.temps[i] = *arrayElement(arr->arr(), wb.idx);
                 pack.ptrs[i] = &pack.temps[i];
-                if (!pack.writeBacks) pack.writeBacks = std::make_unique<std::vector<ArgPack::WriteBack>>();
+                if (!pack.writeBacks)
+                    pack.writeBacks = std::make_unique<std::vector<ArgPack::WriteBack>>();
                 pack.writeBacks->push_back(std::move(wb));
                 continue;
             }
@@ -181,7 +184,8 @@ Value* NameExpr::slot(Frame& f, bool forWrite) {
             if (explicitMode) throwError(500);
             return forWrite ? f.dynLookup(lower, true) : nullptr;
         }
-        case NameKind::ReturnSlot: return &f.retval;
+        case NameKind::ReturnSlot:
+            return &f.retval;
         case NameKind::Implicit: {
             Global& g = *global;
             if (g.declared && !g.proc && !g.cls) {
@@ -192,7 +196,8 @@ Value* NameExpr::slot(Frame& f, bool forWrite) {
             Value& v = f.locals[index];
             return v.isByRef() ? v.refTarget() : &v;
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -201,32 +206,39 @@ Value* NameExpr::ref(Frame& f) {
         case NameKind::Local:
         case NameKind::Field:
         case NameKind::Implicit:
-        case NameKind::DynLocal: return slot(f, true);
+        case NameKind::DynLocal:
+            return slot(f, true);
         case NameKind::Global: {
             Global& g = *global;
             if (g.proc || g.cls || g.isConst) return nullptr;
             return slot(f, true);
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
 const Value* NameExpr::peek(Frame& f) {
     switch (kind) {
-        case NameKind::Local: return &f.locals[index].deref();
-        case NameKind::Const: return &constValue;
+        case NameKind::Local:
+            return &f.locals[index].deref();
+        case NameKind::Const:
+            return &constValue;
         case NameKind::Global: {
             const Global& g = *global;
             return g.declared && !g.proc && !g.cls ? &g.value : nullptr;
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
 Value NameExpr::eval(Frame& f) {
     switch (kind) {
-        case NameKind::Local: return f.locals[index].deref();
-        case NameKind::Const: return constValue;
+        case NameKind::Local:
+            return f.locals[index].deref();
+        case NameKind::Const:
+            return constValue;
         case NameKind::Global: {
             Global& g = *global;
             if (g.proc) return f.in.callProc(g.proc, nullptr, {});
@@ -239,9 +251,12 @@ Value NameExpr::eval(Frame& f) {
             return f.me->fields[static_cast<size_t>(index)];
         case NameKind::MeMember:
             if (!f.me) throwError(424);
-            return f.in.getMember(Value(static_cast<Object*>(f.me)), name, lower, {}, InvokeKind::Get);
-        case NameKind::Builtin: return f.in.callBuiltin(builtin, {});
-        case NameKind::Intrinsic: throwError(450);
+            return f.in.getMember(Value(static_cast<Object*>(f.me)), name, lower, {},
+                                  InvokeKind::Get);
+        case NameKind::Builtin:
+            return f.in.callBuiltin(builtin, {});
+        case NameKind::Intrinsic:
+            throwError(450);
         case NameKind::Implicit: {
             Global& g = *global;
             if (g.proc) return f.in.callProc(g.proc, nullptr, {});
@@ -253,7 +268,8 @@ Value NameExpr::eval(Frame& f) {
             Value* p = slot(f, false);
             return p ? *p : Value();
         }
-        default: throwError(500);
+        default:
+            throwError(500);
     }
 }
 
@@ -261,12 +277,14 @@ void NameExpr::assign(Frame& f, Value v, bool isSet) {
     switch (kind) {
         case NameKind::Const:
         case NameKind::Builtin:
-        case NameKind::Intrinsic: throwError(501);
+        case NameKind::Intrinsic:
+            throwError(501);
         case NameKind::MeMember:
             if (!f.me) throwError(424);
             f.in.setMember(Value(static_cast<Object*>(f.me)), name, lower, {}, std::move(v), isSet);
             return;
-        default: break;
+        default:
+            break;
     }
     Value* p = slot(f, true);
     if (!p) throwError(501);
@@ -300,7 +318,8 @@ Value CallExpr::eval(Frame& f) {
     if (target->ek == ExprKind::Name) {
         auto* n = static_cast<NameExpr*>(target.get());
         switch (n->kind) {
-            case NameKind::Builtin: return callBuiltinArgs(f, n->builtin, args);
+            case NameKind::Builtin:
+                return callBuiltinArgs(f, n->builtin, args);
             case NameKind::Intrinsic: {
                 std::vector<Value> vals;
                 for (auto& a : args) vals.push_back(a->eval(f));
@@ -327,7 +346,8 @@ Value CallExpr::eval(Frame& f) {
                 writeBack(f, pack);
                 return r;
             }
-            default: break;
+            default:
+                break;
         }
         // A variable: index an array, or call an object's default member.
         Value* var = n->kind == NameKind::Const ? nullptr : n->slot(f, false);
@@ -374,8 +394,8 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
             ArgPack pack(args.size());
             bindArgs(f, args, pack, false);
             if (!f.me) throwError(424);
-            in.setMember(Value(static_cast<Object*>(f.me)), n->name, n->lower, pack.span(), std::move(v),
-                         isSet);
+            in.setMember(Value(static_cast<Object*>(f.me)), n->name, n->lower, pack.span(),
+                         std::move(v), isSet);
             return;
         }
         ArgPack pack(args.size());
@@ -383,7 +403,8 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
         Value* var = n->slot(f, true);
         if (!var) throwError(501);
         if (var->isArray()) {
-            *arrayElement(var->uniqueArray(), std::span<const Value>(pack.temps, pack.n)) = std::move(v);
+            *arrayElement(var->uniqueArray(), std::span<const Value>(pack.temps, pack.n)) =
+                std::move(v);
             return;
         }
         if (var->isObject()) {
@@ -424,24 +445,38 @@ Value BinaryExpr::eval(Frame& f) {
     const Value& x = *px;
     const Value& y = *py;
     switch (op) {
-        case BinOp::Add: return opAdd(x, y);
-        case BinOp::Sub: return opSub(x, y);
-        case BinOp::Mul: return opMul(x, y);
-        case BinOp::Div: return opDiv(x, y);
-        case BinOp::IntDiv: return opIntDiv(x, y);
-        case BinOp::Mod: return opMod(x, y);
-        case BinOp::Pow: return opPow(x, y);
-        case BinOp::Concat: return opConcat(x, y);
-        case BinOp::And: return opAnd(x, y);
-        case BinOp::Or: return opOr(x, y);
-        case BinOp::Xor: return opXor(x, y);
-        case BinOp::Eqv: return opEqv(x, y);
-        case BinOp::Imp: return opImp(x, y);
+        case BinOp::Add:
+            return opAdd(x, y);
+        case BinOp::Sub:
+            return opSub(x, y);
+        case BinOp::Mul:
+            return opMul(x, y);
+        case BinOp::Div:
+            return opDiv(x, y);
+        case BinOp::IntDiv:
+            return opIntDiv(x, y);
+        case BinOp::Mod:
+            return opMod(x, y);
+        case BinOp::Pow:
+            return opPow(x, y);
+        case BinOp::Concat:
+            return opConcat(x, y);
+        case BinOp::And:
+            return opAnd(x, y);
+        case BinOp::Or:
+            return opOr(x, y);
+        case BinOp::Xor:
+            return opXor(x, y);
+        case BinOp::Eqv:
+            return opEqv(x, y);
+        case BinOp::Imp:
+            return opImp(x, y);
         case BinOp::Is: {
             if (!x.isObject() || !y.isObject()) throwError(424);
             return Value(x.obj() == y.obj());
         }
-        default: break;
+        default:
+            break;
     }
     int c;
     if (x.type() == vtInteger && y.type() == vtInteger)
@@ -452,13 +487,20 @@ Value BinaryExpr::eval(Frame& f) {
         c = compareValues(x, y, a->isNumericLiteral(), b->isNumericLiteral());
     if (c == 2) return Value::null();
     switch (op) {
-        case BinOp::Eq: return Value(c == 0);
-        case BinOp::Ne: return Value(c != 0);
-        case BinOp::Lt: return Value(c < 0);
-        case BinOp::Gt: return Value(c > 0);
-        case BinOp::Le: return Value(c <= 0);
-        case BinOp::Ge: return Value(c >= 0);
-        default: return Value();
+        case BinOp::Eq:
+            return Value(c == 0);
+        case BinOp::Ne:
+            return Value(c != 0);
+        case BinOp::Lt:
+            return Value(c < 0);
+        case BinOp::Gt:
+            return Value(c > 0);
+        case BinOp::Le:
+            return Value(c <= 0);
+        case BinOp::Ge:
+            return Value(c >= 0);
+        default:
+            return Value();
     }
 }
 
@@ -540,8 +582,10 @@ Flow AppendStmt::exec(Frame& f) {
         v = target->slot(f, false);
         if (!v || !v->isString()) throwError(13);
         const Value& d = r.deref();
-        if (d.isString()) v->append(d.str());
-        else if (!d.isNull() && !d.isEmpty()) v->append(d.toString());
+        if (d.isString())
+            v->append(d.str());
+        else if (!d.isNull() && !d.isEmpty())
+            v->append(d.toString());
     }
     return Flow::Normal;
 }
@@ -558,7 +602,8 @@ Flow DimStmt::exec(Frame& f) {
         Value* var = name->slot(f, true);
         if (!var) throwError(501);
         if (fixed) {
-            *var = bounds.empty() ? Value::array(std::vector<int32_t>{}, false) : Value::array(bounds, true);
+            *var = bounds.empty() ? Value::array(std::vector<int32_t>{}, false)
+                                  : Value::array(bounds, true);
             continue;
         }
         if (var->isArray() && var->arr()->fixed) throwError(10);
@@ -620,7 +665,9 @@ Flow SelectStmt::exec(Frame& f) {
             int r = compareValues(t, x, tLit, item.a->isNumericLiteral());
             if (r == 2) continue;
             switch (item.kind) {
-                case CaseClause::Item::Value: hit = r == 0; break;
+                case CaseClause::Item::Value:
+                    hit = r == 0;
+                    break;
                 case CaseClause::Item::Range: {
                     if (r < 0) break;
                     Value y = item.b->eval(f);
@@ -630,13 +677,26 @@ Flow SelectStmt::exec(Frame& f) {
                 }
                 case CaseClause::Item::Is:
                     switch (item.op) {
-                        case BinOp::Eq: hit = r == 0; break;
-                        case BinOp::Ne: hit = r != 0; break;
-                        case BinOp::Lt: hit = r < 0; break;
-                        case BinOp::Gt: hit = r > 0; break;
-                        case BinOp::Le: hit = r <= 0; break;
-                        case BinOp::Ge: hit = r >= 0; break;
-                        default: break;
+                        case BinOp::Eq:
+                            hit = r == 0;
+                            break;
+                        case BinOp::Ne:
+                            hit = r != 0;
+                            break;
+                        case BinOp::Lt:
+                            hit = r < 0;
+                            break;
+                        case BinOp::Gt:
+                            hit = r > 0;
+                            break;
+                        case BinOp::Le:
+                            hit = r <= 0;
+                            break;
+                        case BinOp::Ge:
+                            hit = r >= 0;
+                            break;
+                        default:
+                            break;
                     }
                     break;
             }
@@ -663,7 +723,8 @@ Flow ForStmt::exec(Frame& f) {
         bool isLong = s.type() == vtLong || e.type() == vtLong || st.type() == vtLong;
         int64_t cur = s.toLong(), end = e.toLong(), inc = st.toLong();
         auto store = [&](int64_t x) {
-            Value v = isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
+            Value v =
+                isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
             Value* p = name->slot(f, true);
             if (!p) throwError(501);
             *p = v;
@@ -671,18 +732,24 @@ Flow ForStmt::exec(Frame& f) {
         store(cur);
         while (true) {
             Value* p = name->slot(f, false);
-            if (p && p->type() == vtInteger) cur = p->rawInteger();
-            else if (p && p->type() == vtLong) cur = p->rawLong();
-            else cur = p ? p->toLong() : 0;
+            if (p && p->type() == vtInteger)
+                cur = p->rawInteger();
+            else if (p && p->type() == vtLong)
+                cur = p->rawLong();
+            else
+                cur = p ? p->toLong() : 0;
             if (inc >= 0 ? cur > end : cur < end) break;
             Flow fl = body.run(f);
             if (fl == Flow::ExitFor) break;
             if (fl != Flow::Normal) return fl;
             in.tick();
             p = name->slot(f, false);
-            if (p && p->type() == vtInteger) cur = p->rawInteger();
-            else if (p && p->type() == vtLong) cur = p->rawLong();
-            else cur = p ? p->toLong() : 0;
+            if (p && p->type() == vtInteger)
+                cur = p->rawInteger();
+            else if (p && p->type() == vtLong)
+                cur = p->rawLong();
+            else
+                cur = p ? p->toLong() : 0;
             int64_t next = cur + inc;
             if (isLong ? (next > INT32_MAX || next < INT32_MIN) : (next > 32767 || next < -32768))
                 throwError(6);
@@ -696,7 +763,8 @@ Flow ForStmt::exec(Frame& f) {
                               st.type() == vtString ? uint16_t(vtDouble) : st.type()});
     auto store = [&](double x) {
         Value v = type == vtSingle ? Value::single(static_cast<float>(x))
-                  : type == vtCurrency ? Value::currency(static_cast<int64_t>(roundHalfEven(x * 10000)))
+                  : type == vtCurrency
+                      ? Value::currency(static_cast<int64_t>(roundHalfEven(x * 10000)))
                   : type == vtDate ? Value::date(x)
                                    : Value(x);
         Value* p = name->slot(f, true);

@@ -27,7 +27,7 @@ struct NameExpr : Expr {
     std::u16string name, lower;
     NameKind kind = NameKind::Unresolved;
     int index = -1;
-    int globalIndex = -1;  // Implicit: the global it becomes once that exists
+    int globalIndex = -1;      // Implicit: the global it becomes once that exists
     Global* global = nullptr;  // Global: its slot (deque elements never move)
     const BuiltinRegistry::Function* builtin = nullptr;
     Value constValue;
@@ -90,9 +90,26 @@ struct ParenExpr : Expr {
 };
 
 enum class BinOp {
-    Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat,
-    Eq, Ne, Lt, Gt, Le, Ge, Is,
-    And, Or, Xor, Eqv, Imp
+    Add,
+    Sub,
+    Mul,
+    Div,
+    IntDiv,
+    Mod,
+    Pow,
+    Concat,
+    Eq,
+    Ne,
+    Lt,
+    Gt,
+    Le,
+    Ge,
+    Is,
+    And,
+    Or,
+    Xor,
+    Eqv,
+    Imp
 };
 
 struct BinaryExpr : Expr {
@@ -126,7 +143,7 @@ struct AppendStmt : Stmt {
     NameExpr* target = nullptr;
     ExprPtr targetOwner;
     std::vector<Expr*> parts;  // right operands, owned by fallback
-    ExprPtr fallback;  // the whole expression, for non-text targets
+    ExprPtr fallback;          // the whole expression, for non-text targets
     Flow exec(Frame& f) override;
 };
 

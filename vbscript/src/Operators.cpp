@@ -22,18 +22,40 @@ struct Num {
 Num toNum(const Value& v) {
     Num n{rInteger};
     switch (v.type()) {
-        case vtEmpty: n.rank = rInteger; break;
-        case vtBoolean: n.rank = rInteger, n.i = v.rawBoolean() ? -1 : 0; break;
-        case vtByte: n.rank = rByte, n.i = v.rawByte(); break;
-        case vtInteger: n.rank = rInteger, n.i = v.rawInteger(); break;
-        case vtLong: n.rank = rLong, n.i = v.rawLong(); break;
-        case vtSingle: n.rank = rSingle, n.d = v.rawSingle(); break;
-        case vtDouble: n.rank = rDouble, n.d = v.rawDouble(); break;
-        case vtCurrency: n.rank = rCurrency, n.cy = v.rawCurrency(); break;
-        case vtDate: n.rank = rDate, n.d = v.rawDate(); break;
-        case vtString: n.rank = rDouble, n.d = v.toDouble(); break;
-        case vtObject: return toNum(v.resolved());
-        default: throwError(13);
+        case vtEmpty:
+            n.rank = rInteger;
+            break;
+        case vtBoolean:
+            n.rank = rInteger, n.i = v.rawBoolean() ? -1 : 0;
+            break;
+        case vtByte:
+            n.rank = rByte, n.i = v.rawByte();
+            break;
+        case vtInteger:
+            n.rank = rInteger, n.i = v.rawInteger();
+            break;
+        case vtLong:
+            n.rank = rLong, n.i = v.rawLong();
+            break;
+        case vtSingle:
+            n.rank = rSingle, n.d = v.rawSingle();
+            break;
+        case vtDouble:
+            n.rank = rDouble, n.d = v.rawDouble();
+            break;
+        case vtCurrency:
+            n.rank = rCurrency, n.cy = v.rawCurrency();
+            break;
+        case vtDate:
+            n.rank = rDate, n.d = v.rawDate();
+            break;
+        case vtString:
+            n.rank = rDouble, n.d = v.toDouble();
+            break;
+        case vtObject:
+            return toNum(v.resolved());
+        default:
+            throwError(13);
     }
     return n;
 }
@@ -42,22 +64,27 @@ double asDouble(const Num& n) {
     switch (n.rank) {
         case rByte:
         case rInteger:
-        case rLong: return static_cast<double>(n.i);
-        case rCurrency: return static_cast<double>(n.cy) / 10000.0;
-        default: return n.d;
+        case rLong:
+            return static_cast<double>(n.i);
+        case rCurrency:
+            return static_cast<double>(n.cy) / 10000.0;
+        default:
+            return n.d;
     }
 }
 
 inline Value fitInteger(int64_t r, Rank rank) {
     if (rank == rByte && r >= 0 && r <= 255) return Value::byte(static_cast<uint8_t>(r));
-    if (rank <= rInteger && r >= -32768 && r <= 32767) return Value::integer(static_cast<int16_t>(r));
+    if (rank <= rInteger && r >= -32768 && r <= 32767)
+        return Value::integer(static_cast<int16_t>(r));
     if (r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max())
         return Value(static_cast<int32_t>(r));
     return Value(static_cast<double>(r));
 }
 
 Value fitSingle(double r) {
-    if (std::isfinite(r) && std::fabs(r) <= 3.402823466e38) return Value::single(static_cast<float>(r));
+    if (std::isfinite(r) && std::fabs(r) <= 3.402823466e38)
+        return Value::single(static_cast<float>(r));
     return Value(r);
 }
 
@@ -81,8 +108,8 @@ Value arith(const Value& a0, const Value& b0, ArOp op) {
     Rank rank = std::max(x.rank, y.rank);
     if ((x.rank == rLong && y.rank == rSingle) || (x.rank == rSingle && y.rank == rLong))
         rank = rDouble;
-    if (rank == rCurrency && (x.rank == rSingle || x.rank == rDouble || y.rank == rSingle ||
-                              y.rank == rDouble))
+    if (rank == rCurrency &&
+        (x.rank == rSingle || x.rank == rDouble || y.rank == rSingle || y.rank == rDouble))
         rank = rDouble;
     if (rank <= rLong) {
         int64_t r = op == ArOp::Add ? x.i + y.i : op == ArOp::Sub ? x.i - y.i : x.i * y.i;
@@ -110,13 +137,26 @@ Value arith(const Value& a0, const Value& b0, ArOp op) {
 // Whole-number operand of \, Mod and the logical operators.
 int64_t wholeOf(const Value& v, Rank& rank) {
     switch (v.type()) {
-        case vtEmpty: rank = std::max(rank, rInteger); return 0;
-        case vtBoolean: rank = std::max(rank, rInteger); return v.rawBoolean() ? -1 : 0;
-        case vtByte: rank = std::max(rank, rByte); return v.rawByte();
-        case vtInteger: rank = std::max(rank, rInteger); return v.rawInteger();
-        case vtLong: rank = std::max(rank, rLong); return v.rawLong();
-        case vtObject: return wholeOf(v.resolved(), rank);
-        default: rank = rLong; return v.toLong();
+        case vtEmpty:
+            rank = std::max(rank, rInteger);
+            return 0;
+        case vtBoolean:
+            rank = std::max(rank, rInteger);
+            return v.rawBoolean() ? -1 : 0;
+        case vtByte:
+            rank = std::max(rank, rByte);
+            return v.rawByte();
+        case vtInteger:
+            rank = std::max(rank, rInteger);
+            return v.rawInteger();
+        case vtLong:
+            rank = std::max(rank, rLong);
+            return v.rawLong();
+        case vtObject:
+            return wholeOf(v.resolved(), rank);
+        default:
+            rank = rLong;
+            return v.toLong();
     }
 }
 
@@ -143,7 +183,8 @@ Value opAdd(const Value& a0, const Value& b0) {
     int64_t x, y;
     Rank rank;
     if (wholePair(a, b, x, y, rank)) return fitInteger(x + y, rank);
-    if (a.type() == vtDouble && b.type() == vtDouble) return checkDouble(a.rawDouble() + b.rawDouble());
+    if (a.type() == vtDouble && b.type() == vtDouble)
+        return checkDouble(a.rawDouble() + b.rawDouble());
     // + joins when both sides are text (Empty counts as text next to text).
     bool as = a.isString(), bs = b.isString();
     if ((as && (bs || b.isEmpty())) || (bs && a.isEmpty())) return Value(a.str() + b.str());
@@ -167,7 +208,8 @@ Value opMul(const Value& a0, const Value& b0) {
     int64_t x, y;
     Rank rank;
     if (wholePair(a, b, x, y, rank)) return fitInteger(x * y, rank);
-    if (a.type() == vtDouble && b.type() == vtDouble) return checkDouble(a.rawDouble() * b.rawDouble());
+    if (a.type() == vtDouble && b.type() == vtDouble)
+        return checkDouble(a.rawDouble() * b.rawDouble());
     return arith(a, b, ArOp::Mul);
 }
 
@@ -221,19 +263,32 @@ Value opPow(const Value& a0, const Value& b0) {
 Value opNeg(const Value& a0) {
     const Value& a = a0.deref();
     switch (a.type()) {
-        case vtNull: return Value::null();
-        case vtEmpty: return Value::integer(0);
-        case vtBoolean: return Value::integer(a.rawBoolean() ? 1 : 0);
-        case vtByte: return Value::integer(static_cast<int16_t>(-a.rawByte()));
-        case vtInteger: return fitInteger(-int64_t(a.rawInteger()), rInteger);
-        case vtLong: return fitInteger(-int64_t(a.rawLong()), rLong);
-        case vtSingle: return Value::single(-a.rawSingle());
-        case vtDouble: return Value(-a.rawDouble());
-        case vtCurrency: return Value::currency(-a.rawCurrency());
-        case vtDate: return Value::date(-a.rawDate());
-        case vtString: return Value(-a.toDouble());
-        case vtObject: return opNeg(a.resolved());
-        default: throwError(13);
+        case vtNull:
+            return Value::null();
+        case vtEmpty:
+            return Value::integer(0);
+        case vtBoolean:
+            return Value::integer(a.rawBoolean() ? 1 : 0);
+        case vtByte:
+            return Value::integer(static_cast<int16_t>(-a.rawByte()));
+        case vtInteger:
+            return fitInteger(-int64_t(a.rawInteger()), rInteger);
+        case vtLong:
+            return fitInteger(-int64_t(a.rawLong()), rLong);
+        case vtSingle:
+            return Value::single(-a.rawSingle());
+        case vtDouble:
+            return Value(-a.rawDouble());
+        case vtCurrency:
+            return Value::currency(-a.rawCurrency());
+        case vtDate:
+            return Value::date(-a.rawDate());
+        case vtString:
+            return Value(-a.toDouble());
+        case vtObject:
+            return opNeg(a.resolved());
+        default:
+            throwError(13);
     }
 }
 
@@ -242,10 +297,14 @@ Value opConcat(const Value& a0, const Value& b0) {
     const Value& b = b0.deref();
     if (a.isNull() && b.isNull()) return Value::null();
     std::u16string s;
-    if (a.isString()) s = a.str();
-    else if (!a.isNull()) s = a.toString();
-    if (b.isString()) s += b.str();
-    else if (!b.isNull()) s += b.toString();
+    if (a.isString())
+        s = a.str();
+    else if (!a.isNull())
+        s = a.toString();
+    if (b.isString())
+        s += b.str();
+    else if (!b.isNull())
+        s += b.toString();
     return Value(std::move(s));
 }
 
@@ -268,8 +327,10 @@ bool nullCase(const Value& a, const Value& b, Value& out, bool isAnd) {
         return true;
     }
     int64_t v;
-    if (other.type() == vtBoolean) v = other.rawBoolean() ? -1 : 0;
-    else v = other.toLong();
+    if (other.type() == vtBoolean)
+        v = other.rawBoolean() ? -1 : 0;
+    else
+        v = other.toLong();
     if (isAnd && v == 0) {
         out = other.type() == vtBoolean ? Value(false) : fitInteger(0, rInteger);
         return true;
@@ -286,14 +347,22 @@ bool nullCase(const Value& a, const Value& b, Value& out, bool isAnd) {
 Value opNot(const Value& a0) {
     const Value& a = a0.deref();
     switch (a.type()) {
-        case vtNull: return Value::null();
-        case vtBoolean: return Value(!a.rawBoolean());
-        case vtEmpty: return Value::integer(-1);
-        case vtByte: return Value::byte(static_cast<uint8_t>(~a.rawByte()));
-        case vtInteger: return Value::integer(static_cast<int16_t>(~a.rawInteger()));
-        case vtLong: return Value(~a.rawLong());
-        case vtObject: return opNot(a.resolved());
-        default: return Value(~a.toLong());
+        case vtNull:
+            return Value::null();
+        case vtBoolean:
+            return Value(!a.rawBoolean());
+        case vtEmpty:
+            return Value::integer(-1);
+        case vtByte:
+            return Value::byte(static_cast<uint8_t>(~a.rawByte()));
+        case vtInteger:
+            return Value::integer(static_cast<int16_t>(~a.rawInteger()));
+        case vtLong:
+            return Value(~a.rawLong());
+        case vtObject:
+            return opNot(a.resolved());
+        default:
+            return Value(~a.toLong());
     }
 }
 
@@ -330,8 +399,10 @@ Value opImp(const Value& a, const Value& b) {
     const Value& y = b.deref();
     if (x.isNull() || y.isNull()) {
         // Null Imp True is True; False Imp Null is True; otherwise Null.
-        if (x.isNull() && !y.isNull() && y.toLong() == -1) return y.type() == vtBoolean ? Value(true) : Value::integer(-1);
-        if (y.isNull() && !x.isNull() && x.toLong() == 0) return x.type() == vtBoolean ? Value(true) : Value::integer(-1);
+        if (x.isNull() && !y.isNull() && y.toLong() == -1)
+            return y.type() == vtBoolean ? Value(true) : Value::integer(-1);
+        if (y.isNull() && !x.isNull() && x.toLong() == 0)
+            return x.type() == vtBoolean ? Value(true) : Value::integer(-1);
         return Value::null();
     }
     return logical(a, b, [](int64_t p, int64_t q) { return ~p | q; });
@@ -355,7 +426,8 @@ int compareValues(const Value& a0, const Value& b0, bool aLit, bool bLit) {
         bool oLit = ta == vtString ? bLit : aLit;
         int sign = ta == vtString ? 1 : -1;  // result as seen from a
         if (o.isEmpty()) return sign * cmpText(s.str(), u"");
-        if (o.type() == vtBoolean) return sign * cmpText(s.str(), o.rawBoolean() ? u"True" : u"False");
+        if (o.type() == vtBoolean)
+            return sign * cmpText(s.str(), o.rawBoolean() ? u"True" : u"False");
         if (oLit) {
             double d;
             if (!parseNumber(s.str(), d)) throwError(13);
@@ -374,12 +446,18 @@ int compareValues(const Value& a0, const Value& b0, bool aLit, bool bLit) {
 bool truthy(const Value& v0) {
     const Value& v = v0.deref();
     switch (v.type()) {
-        case vtBoolean: return v.rawBoolean();
-        case vtNull: return false;
-        case vtEmpty: return false;
-        case vtInteger: return v.rawInteger() != 0;
-        case vtLong: return v.rawLong() != 0;
-        default: return v.toBool();
+        case vtBoolean:
+            return v.rawBoolean();
+        case vtNull:
+            return false;
+        case vtEmpty:
+            return false;
+        case vtInteger:
+            return v.rawInteger() != 0;
+        case vtLong:
+            return v.rawLong() != 0;
+        default:
+            return v.toBool();
     }
 }
 

@@ -6,12 +6,12 @@ namespace vbs {
 
 namespace {
 const char16_t* const kReserved[] = {
-    u"and",  u"byref",  u"byval",   u"call",    u"case",  u"class",   u"const", u"dim",
-    u"do",   u"each",   u"else",    u"elseif",  u"empty", u"end",     u"eqv",   u"erase",
-    u"exit", u"false",  u"for",     u"function", u"if",   u"imp",     u"in",    u"is",
-    u"loop", u"me",     u"mod",     u"new",     u"next",  u"not",     u"nothing", u"null",
-    u"on",   u"option", u"or",      u"preserve", u"private", u"public", u"redim", u"select",
-    u"set",  u"sub",    u"then",    u"to",      u"true",  u"until",   u"wend",  u"while",
+    u"and",  u"byref",  u"byval", u"call",     u"case",    u"class",  u"const",   u"dim",
+    u"do",   u"each",   u"else",  u"elseif",   u"empty",   u"end",    u"eqv",     u"erase",
+    u"exit", u"false",  u"for",   u"function", u"if",      u"imp",    u"in",      u"is",
+    u"loop", u"me",     u"mod",   u"new",      u"next",    u"not",    u"nothing", u"null",
+    u"on",   u"option", u"or",    u"preserve", u"private", u"public", u"redim",   u"select",
+    u"set",  u"sub",    u"then",  u"to",       u"true",    u"until",  u"wend",    u"while",
     u"with", u"xor"};
 
 bool reserved(const Token& t) {
@@ -104,7 +104,8 @@ bool Parser::atStop(const std::vector<const char16_t*>& stops) const {
 
 void Parser::parseBlock(Block& b, const std::vector<const char16_t*>& stops, int missingErr) {
     Nest guard(nesting_);
-    static const char16_t* const kClosers[] = {u"end", u"loop", u"next", u"wend", u"else", u"elseif", u"case"};
+    static const char16_t* const kClosers[] = {u"end",  u"loop",   u"next", u"wend",
+                                               u"else", u"elseif", u"case"};
     while (true) {
         skipSeparators();
         if (atStop(stops)) {
@@ -313,13 +314,17 @@ StmtPtr Parser::parseSimple(bool isSet) {
         fail(1044);
     } else {
         ce->target = std::move(lhs);
-        if (isOp(u",")) ce->args.push_back(std::make_unique<MissingExpr>());
-        else ce->args.push_back(parseExpr());
+        if (isOp(u","))
+            ce->args.push_back(std::make_unique<MissingExpr>());
+        else
+            ce->args.push_back(parseExpr());
     }
     while (isOp(u",")) {
         next();
-        if (isOp(u",") || atStatementEnd()) ce->args.push_back(std::make_unique<MissingExpr>());
-        else ce->args.push_back(parseExpr());
+        if (isOp(u",") || atStatementEnd())
+            ce->args.push_back(std::make_unique<MissingExpr>());
+        else
+            ce->args.push_back(parseExpr());
     }
     call->e = std::move(ce);
     return call;
@@ -362,8 +367,10 @@ StmtPtr Parser::parseDim(bool, bool isPublic) {
                 if (v < 0) fail(1026);
                 bounds.push_back(v);
                 next();
-                if (isOp(u",")) next();
-                else if (!isOp(u")")) fail(1006);
+                if (isOp(u","))
+                    next();
+                else if (!isOp(u")"))
+                    fail(1006);
             }
             next();
         }
@@ -443,14 +450,22 @@ StmtPtr Parser::parseConst() {
         }
         Value v;
         const Token& t = cur();
-        if (t.kind == Tok::Number || t.kind == Tok::Date) v = t.value;
-        else if (t.kind == Tok::String) v = Value(t.text);
-        else if (isKw(u"true")) v = Value(true);
-        else if (isKw(u"false")) v = Value(false);
-        else if (isKw(u"empty")) v = Value();
-        else if (isKw(u"null")) v = Value::null();
-        else if (isKw(u"nothing")) v = Value::nothing();
-        else fail(1045);
+        if (t.kind == Tok::Number || t.kind == Tok::Date)
+            v = t.value;
+        else if (t.kind == Tok::String)
+            v = Value(t.text);
+        else if (isKw(u"true"))
+            v = Value(true);
+        else if (isKw(u"false"))
+            v = Value(false);
+        else if (isKw(u"empty"))
+            v = Value();
+        else if (isKw(u"null"))
+            v = Value::null();
+        else if (isKw(u"nothing"))
+            v = Value::nothing();
+        else
+            fail(1045);
         next();
         if (neg) v = opNeg(v);
         std::u16string lower = toLower(name);
@@ -660,13 +675,20 @@ StmtPtr Parser::parseSelect() {
                     next();
                     item.kind = CaseClause::Item::Is;
                     const std::u16string op = cur().kind == Tok::Op ? cur().text : u"";
-                    if (op == u"=") item.op = BinOp::Eq;
-                    else if (op == u"<>") item.op = BinOp::Ne;
-                    else if (op == u"<") item.op = BinOp::Lt;
-                    else if (op == u">") item.op = BinOp::Gt;
-                    else if (op == u"<=") item.op = BinOp::Le;
-                    else if (op == u">=") item.op = BinOp::Ge;
-                    else fail(1002);
+                    if (op == u"=")
+                        item.op = BinOp::Eq;
+                    else if (op == u"<>")
+                        item.op = BinOp::Ne;
+                    else if (op == u"<")
+                        item.op = BinOp::Lt;
+                    else if (op == u">")
+                        item.op = BinOp::Gt;
+                    else if (op == u"<=")
+                        item.op = BinOp::Le;
+                    else if (op == u">=")
+                        item.op = BinOp::Ge;
+                    else
+                        fail(1002);
                     next();
                     item.a = parseExpr();
                 } else {
@@ -774,8 +796,10 @@ void Parser::parseProc(Procedure::Kind kind, bool isPublic, bool isDefault) {
         next();
         while (!isOp(u")")) {
             Param prm;
-            if (isKw(u"byval")) prm.byRef = false, next();
-            else if (isKw(u"byref")) next();
+            if (isKw(u"byval"))
+                prm.byRef = false, next();
+            else if (isKw(u"byref"))
+                next();
             Token pt = cur();
             prm.name = expectName();
             if (isOp(u"(")) {
@@ -786,12 +810,15 @@ void Parser::parseProc(Procedure::Kind kind, bool isPublic, bool isDefault) {
             if (p->localIndex.count(lower)) failAt(1041, pt);
             p->localIndex[lower] = p->numLocals++;
             p->params.push_back(prm);
-            if (isOp(u",")) next();
-            else if (!isOp(u")")) fail(1006);
+            if (isOp(u","))
+                next();
+            else if (!isOp(u")"))
+                fail(1006);
         }
         next();
     }
-    if ((kind == Procedure::PropLet || kind == Procedure::PropSet) && p->params.empty()) failAt(1054, at);
+    if ((kind == Procedure::PropLet || kind == Procedure::PropSet) && p->params.empty())
+        failAt(1054, at);
     endStatement();
     Procedure* saved = proc_;
     proc_ = p.get();
@@ -801,9 +828,12 @@ void Parser::parseProc(Procedure::Kind kind, bool isPublic, bool isDefault) {
     singleLineIf_ = savedIf;
     proc_ = saved;
     expectKw(u"end", 1014);
-    if (kind == Procedure::Sub) expectKw(u"sub", 1016);
-    else if (kind == Procedure::Function) expectKw(u"function", 1015);
-    else expectKw(u"property", 1050);
+    if (kind == Procedure::Sub)
+        expectKw(u"sub", 1016);
+    else if (kind == Procedure::Function)
+        expectKw(u"function", 1015);
+    else
+        expectKw(u"property", 1050);
 
     std::u16string lower = toLower(p->name);
     if (cls_) {
@@ -819,7 +849,9 @@ void Parser::parseProc(Procedure::Kind kind, bool isPublic, bool isDefault) {
         } else {
             if (m.method || m.field >= 0) failAt(1041, at);
             m.kind = ClassMember::Property;
-            Procedure*& slot = kind == Procedure::PropGet ? m.get : kind == Procedure::PropLet ? m.let : m.set;
+            Procedure*& slot = kind == Procedure::PropGet   ? m.get
+                               : kind == Procedure::PropLet ? m.let
+                                                            : m.set;
             if (slot) failAt(1041, at);
             slot = p.get();
         }
@@ -896,39 +928,66 @@ ExprPtr Parser::parseBinary(int level) {
         if (t.kind == Tok::Name && !t.bracketed) {
             const auto& k = t.lower;
             switch (level) {
-                case 0: ok = k == u"imp", op = BinOp::Imp; break;
-                case 1: ok = k == u"eqv", op = BinOp::Eqv; break;
-                case 2: ok = k == u"xor", op = BinOp::Xor; break;
-                case 3: ok = k == u"or", op = BinOp::Or; break;
-                case 4: ok = k == u"and", op = BinOp::And; break;
-                case 6: ok = k == u"is", op = BinOp::Is; break;
-                case 9: ok = k == u"mod", op = BinOp::Mod; break;
-                default: break;
+                case 0:
+                    ok = k == u"imp", op = BinOp::Imp;
+                    break;
+                case 1:
+                    ok = k == u"eqv", op = BinOp::Eqv;
+                    break;
+                case 2:
+                    ok = k == u"xor", op = BinOp::Xor;
+                    break;
+                case 3:
+                    ok = k == u"or", op = BinOp::Or;
+                    break;
+                case 4:
+                    ok = k == u"and", op = BinOp::And;
+                    break;
+                case 6:
+                    ok = k == u"is", op = BinOp::Is;
+                    break;
+                case 9:
+                    ok = k == u"mod", op = BinOp::Mod;
+                    break;
+                default:
+                    break;
             }
         } else if (t.kind == Tok::Op) {
             const auto& o = t.text;
             switch (level) {
                 case 6:
                     ok = true;
-                    if (o == u"=") op = BinOp::Eq;
-                    else if (o == u"<>") op = BinOp::Ne;
-                    else if (o == u"<") op = BinOp::Lt;
-                    else if (o == u">") op = BinOp::Gt;
-                    else if (o == u"<=") op = BinOp::Le;
-                    else if (o == u">=") op = BinOp::Ge;
-                    else ok = false;
+                    if (o == u"=")
+                        op = BinOp::Eq;
+                    else if (o == u"<>")
+                        op = BinOp::Ne;
+                    else if (o == u"<")
+                        op = BinOp::Lt;
+                    else if (o == u">")
+                        op = BinOp::Gt;
+                    else if (o == u"<=")
+                        op = BinOp::Le;
+                    else if (o == u">=")
+                        op = BinOp::Ge;
+                    else
+                        ok = false;
                     break;
-                case 7: ok = o == u"&", op = BinOp::Concat; break;
+                case 7:
+                    ok = o == u"&", op = BinOp::Concat;
+                    break;
                 case 8:
                     ok = o == u"+" || o == u"-";
                     op = o == u"+" ? BinOp::Add : BinOp::Sub;
                     break;
-                case 10: ok = o == u"\\", op = BinOp::IntDiv; break;
+                case 10:
+                    ok = o == u"\\", op = BinOp::IntDiv;
+                    break;
                 case 11:
                     ok = o == u"*" || o == u"/";
                     op = o == u"*" ? BinOp::Mul : BinOp::Div;
                     break;
-                default: break;
+                default:
+                    break;
             }
         }
         if (!ok) return left;
@@ -1051,7 +1110,8 @@ ExprPtr Parser::parsePrimary() {
             next();
             return makeName(t);
         }
-        default: fail(1023);
+        default:
+            fail(1023);
     }
 }
 
@@ -1063,8 +1123,10 @@ void Parser::parseArgs(std::vector<ExprPtr>& args) {
         return;
     }
     while (true) {
-        if (isOp(u",") || isOp(u")")) args.push_back(std::make_unique<MissingExpr>());
-        else args.push_back(parseExpr());
+        if (isOp(u",") || isOp(u")"))
+            args.push_back(std::make_unique<MissingExpr>());
+        else
+            args.push_back(parseExpr());
         if (isOp(u",")) {
             next();
             continue;

@@ -11,7 +11,7 @@
 namespace vbs {
 
 class Parser {
-public:
+  public:
     // `scopeProc`: the procedure whose frame Execute / Eval runs in (its
     // locals are visible and new names become frame-local), else null.
     Parser(std::vector<Token> tokens, Piece& piece, Procedure* scopeProc, ClassDef* scopeCls);
@@ -19,12 +19,10 @@ public:
     void parseExpressionOnly();
     std::vector<NameExpr*> names;  // every name, for linking
 
-private:
+  private:
     // tokens
     const Token& cur() const { return toks_[pos_]; }
-    const Token& peekTok(size_t n = 1) const {
-        return toks_[std::min(pos_ + n, toks_.size() - 1)];
-    }
+    const Token& peekTok(size_t n = 1) const { return toks_[std::min(pos_ + n, toks_.size() - 1)]; }
     void next() {
         if (pos_ + 1 < toks_.size()) ++pos_;
     }

@@ -1,11 +1,12 @@
 // Value: subtypes, reference counting and the language's conversions.
+#include "vbscript/value.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 
 #include "vbscript/object.h"
-#include "vbscript/value.h"
 
 namespace vbs {
 
@@ -142,7 +143,6 @@ Value::Value(Object* o) noexcept : type_(vtObject) {
     if (o) o->addRef();
 }
 
-
 Value Value::array(std::vector<Value> items) {
     auto* a = new ArrayData;
     a->upper.push_back(static_cast<int32_t>(items.size()) - 1);
@@ -178,12 +178,17 @@ Value Value::array(const std::vector<int32_t>& upperBounds, bool fixed) {
 
 void Value::retainSlow() noexcept {
     switch (type_) {
-        case vtString: ++u_.s->refs; break;
+        case vtString:
+            ++u_.s->refs;
+            break;
         case vtObject:
             if (u_.o) u_.o->addRef();
             break;
-        case vtArray: ++u_.a->refs; break;
-        default: break;
+        case vtArray:
+            ++u_.a->refs;
+            break;
+        default:
+            break;
     }
 }
 
@@ -219,7 +224,8 @@ void Value::releaseSlow() noexcept {
         case vtArray:
             if (--u_.a->refs == 0) deleteArray(u_.a);
             break;
-        default: break;
+        default:
+            break;
     }
     type_ = vtEmpty;
 }
@@ -237,8 +243,10 @@ bool Value::isNumeric() const noexcept {
         case vtCurrency:
         case vtDate:
         case vtBoolean:
-        case vtByte: return true;
-        default: return false;
+        case vtByte:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -256,39 +264,61 @@ Value Value::resolved() const {
 std::u16string Value::toString() const {
     const Value& v = deref();
     switch (v.type_) {
-        case vtEmpty: return {};
-        case vtNull: throwError(94);
-        case vtInteger: return ascii(std::to_string(v.u_.i).c_str());
-        case vtLong: return ascii(std::to_string(v.u_.l).c_str());
-        case vtByte: return ascii(std::to_string(v.u_.by).c_str());
-        case vtSingle: return formatSingle(v.u_.f);
-        case vtDouble: return formatDouble(v.u_.d);
-        case vtCurrency: return formatCurrency(v.u_.i64);
+        case vtEmpty:
+            return {};
+        case vtNull:
+            throwError(94);
+        case vtInteger:
+            return ascii(std::to_string(v.u_.i).c_str());
+        case vtLong:
+            return ascii(std::to_string(v.u_.l).c_str());
+        case vtByte:
+            return ascii(std::to_string(v.u_.by).c_str());
+        case vtSingle:
+            return formatSingle(v.u_.f);
+        case vtDouble:
+            return formatDouble(v.u_.d);
+        case vtCurrency:
+            return formatCurrency(v.u_.i64);
         case vtDate: {
             auto& hooks = localeHooks();
             return hooks.formatDate ? hooks.formatDate(v.u_.d) : defaultFormatDate(v.u_.d);
         }
-        case vtString: return v.u_.s->text;
-        case vtBoolean: return v.u_.b ? u"True" : u"False";
-        case vtError: return u"Error " + ascii(std::to_string(v.u_.l).c_str());
-        case vtObject: return v.resolved().toString();
-        default: typeMismatch();
+        case vtString:
+            return v.u_.s->text;
+        case vtBoolean:
+            return v.u_.b ? u"True" : u"False";
+        case vtError:
+            return u"Error " + ascii(std::to_string(v.u_.l).c_str());
+        case vtObject:
+            return v.resolved().toString();
+        default:
+            typeMismatch();
     }
 }
 
 double Value::toDouble() const {
     const Value& v = deref();
     switch (v.type_) {
-        case vtEmpty: return 0;
-        case vtNull: throwError(94);
-        case vtInteger: return v.u_.i;
-        case vtLong: return v.u_.l;
-        case vtByte: return v.u_.by;
-        case vtSingle: return v.u_.f;
+        case vtEmpty:
+            return 0;
+        case vtNull:
+            throwError(94);
+        case vtInteger:
+            return v.u_.i;
+        case vtLong:
+            return v.u_.l;
+        case vtByte:
+            return v.u_.by;
+        case vtSingle:
+            return v.u_.f;
         case vtDouble:
-        case vtDate: return v.u_.d;
-        case vtCurrency: return static_cast<double>(v.u_.i64) / 10000.0;
-        case vtBoolean: return v.u_.b ? -1 : 0;
+        case vtDate:
+            return v.u_.d;
+        case vtCurrency:
+            return static_cast<double>(v.u_.i64) / 10000.0;
+        case vtBoolean:
+            return v.u_.b ? -1 : 0;
         case vtString: {
             double d;
             if (parseNumber(v.u_.s->text, d)) return d;
@@ -298,8 +328,10 @@ double Value::toDouble() const {
                 return d;
             typeMismatch();
         }
-        case vtObject: return v.resolved().toDouble();
-        default: typeMismatch();
+        case vtObject:
+            return v.resolved().toDouble();
+        default:
+            typeMismatch();
     }
 }
 
@@ -312,12 +344,18 @@ float Value::toSingle() const {
 int32_t Value::toLong() const {
     const Value& v = deref();
     switch (v.type_) {
-        case vtInteger: return v.u_.i;
-        case vtLong: return v.u_.l;
-        case vtByte: return v.u_.by;
-        case vtBoolean: return v.u_.b ? -1 : 0;
-        case vtEmpty: return 0;
-        default: return checkedRound<int32_t>(v.toDouble());
+        case vtInteger:
+            return v.u_.i;
+        case vtLong:
+            return v.u_.l;
+        case vtByte:
+            return v.u_.by;
+        case vtBoolean:
+            return v.u_.b ? -1 : 0;
+        case vtEmpty:
+            return 0;
+        default:
+            return checkedRound<int32_t>(v.toDouble());
     }
 }
 
@@ -359,7 +397,8 @@ double Value::toDate() const {
 bool Value::toBool() const {
     const Value& v = deref();
     switch (v.type_) {
-        case vtBoolean: return v.u_.b;
+        case vtBoolean:
+            return v.u_.b;
         case vtString: {
             const auto& t = v.u_.s->text;
             if (iequals(t, u"True")) return true;
@@ -368,30 +407,48 @@ bool Value::toBool() const {
             if (parseNumber(t, d)) return d != 0;
             typeMismatch();
         }
-        case vtObject: return v.resolved().toBool();
-        case vtNull: throwError(94);
-        default: return v.toDouble() != 0;
+        case vtObject:
+            return v.resolved().toBool();
+        case vtNull:
+            throwError(94);
+        default:
+            return v.toDouble() != 0;
     }
 }
 
 std::u16string Value::typeName() const {
     const Value& v = deref();
     switch (v.type_) {
-        case vtEmpty: return u"Empty";
-        case vtNull: return u"Null";
-        case vtInteger: return u"Integer";
-        case vtLong: return u"Long";
-        case vtSingle: return u"Single";
-        case vtDouble: return u"Double";
-        case vtCurrency: return u"Currency";
-        case vtDate: return u"Date";
-        case vtString: return u"String";
-        case vtBoolean: return u"Boolean";
-        case vtByte: return u"Byte";
-        case vtError: return u"Error";
-        case vtObject: return v.u_.o ? v.u_.o->typeName() : u"Nothing";
-        case vtArray: return u"Variant()";
-        default: return u"Unknown";
+        case vtEmpty:
+            return u"Empty";
+        case vtNull:
+            return u"Null";
+        case vtInteger:
+            return u"Integer";
+        case vtLong:
+            return u"Long";
+        case vtSingle:
+            return u"Single";
+        case vtDouble:
+            return u"Double";
+        case vtCurrency:
+            return u"Currency";
+        case vtDate:
+            return u"Date";
+        case vtString:
+            return u"String";
+        case vtBoolean:
+            return u"Boolean";
+        case vtByte:
+            return u"Byte";
+        case vtError:
+            return u"Error";
+        case vtObject:
+            return v.u_.o ? v.u_.o->typeName() : u"Nothing";
+        case vtArray:
+            return u"Variant()";
+        default:
+            return u"Unknown";
     }
 }
 
@@ -681,16 +738,21 @@ bool parseNumber(std::u16string_view t, double& out) {
         for (; i < n; ++i) {
             int d;
             char16_t c = t[i];
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else return false;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (base == 16 && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (base == 16 && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                return false;
             if (d >= base) return false;
             v = v * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
             if (v > 0xFFFFFFFFull) return false;
         }
-        double r = v <= 0xFFFF ? static_cast<double>(static_cast<int16_t>(v))
-                               : static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(v)));
+        double r = v <= 0xFFFF
+                       ? static_cast<double>(static_cast<int16_t>(v))
+                       : static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(v)));
         out = neg ? -r : r;
         return true;
     }
@@ -700,7 +762,8 @@ bool parseNumber(std::u16string_view t, double& out) {
     if (i < n && t[i] == '.') {
         s += '.';
         ++i;
-        for (; i < n && t[i] >= '0' && t[i] <= '9'; ++i) s += static_cast<char>(t[i]), digits = true;
+        for (; i < n && t[i] >= '0' && t[i] <= '9'; ++i)
+            s += static_cast<char>(t[i]), digits = true;
     }
     if (!digits) return false;
     if (i < n && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
@@ -722,7 +785,8 @@ std::string toUtf8(std::u16string_view s) {
     out.reserve(s.size());
     for (size_t i = 0; i < s.size(); ++i) {
         uint32_t c = s[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+            s[i + 1] < 0xE000) {
             c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c < 0xE000) {
@@ -755,10 +819,14 @@ std::u16string fromUtf8(std::string_view s) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         uint32_t cp;
         size_t len;
-        if (c < 0x80) cp = c, len = 1;
-        else if ((c & 0xE0) == 0xC0) cp = c & 0x1F, len = 2;
-        else if ((c & 0xF0) == 0xE0) cp = c & 0x0F, len = 3;
-        else if ((c & 0xF8) == 0xF0) cp = c & 0x07, len = 4;
+        if (c < 0x80)
+            cp = c, len = 1;
+        else if ((c & 0xE0) == 0xC0)
+            cp = c & 0x1F, len = 2;
+        else if ((c & 0xF0) == 0xE0)
+            cp = c & 0x0F, len = 3;
+        else if ((c & 0xF8) == 0xF0)
+            cp = c & 0x07, len = 4;
         else {
             out += char16_t(0xFFFD);
             ++i;

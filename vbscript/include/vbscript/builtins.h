@@ -20,7 +20,7 @@ class HostServices;
 // What a built-in can reach besides its arguments. Every call into the host
 // goes through here so the engine's time limit is paused meanwhile.
 class BuiltinContext {
-public:
+  public:
     explicit BuiltinContext(Engine& e) : engine_(e) {}
     Engine& engine() const noexcept { return engine_; }
     HostServices* host() const noexcept;
@@ -37,17 +37,17 @@ public:
 
     // RAII guard for any other blocking call into the host.
     class HostPause {
-    public:
+      public:
         explicit HostPause(Engine& e);
         ~HostPause();
         HostPause(const HostPause&) = delete;
         HostPause& operator=(const HostPause&) = delete;
 
-    private:
+      private:
         Engine& e_;
     };
 
-private:
+  private:
     Engine& engine_;
 };
 
@@ -55,7 +55,8 @@ private:
 // a trailing argument left out is simply absent (args.size() is smaller), one
 // left out in the middle is Value::missing(): test with isMissing(args, i).
 // Put the return value in `result`. Raise errors with throwError().
-using BuiltinFunction = std::function<void(BuiltinContext& ctx, std::span<Value> args, Value& result)>;
+using BuiltinFunction =
+    std::function<void(BuiltinContext& ctx, std::span<Value> args, Value& result)>;
 using ObjectFactory = std::function<Ref<Object>(BuiltinContext& ctx)>;
 
 inline bool isMissing(std::span<const Value> args, std::size_t i) {
@@ -63,7 +64,7 @@ inline bool isMissing(std::span<const Value> args, std::size_t i) {
 }
 
 class BuiltinRegistry {
-public:
+  public:
     struct Function {
         BuiltinFunction fn;
         int minArgs = 0;
@@ -83,7 +84,7 @@ public:
     const ObjectFactory* findClass(std::u16string_view name) const;
     const ObjectFactory* findProgId(std::u16string_view progId) const;
 
-private:
+  private:
     std::unordered_map<std::u16string, Function> functions_;
     std::unordered_map<std::u16string, Value> constants_;
     std::unordered_map<std::u16string, ObjectFactory> classes_;

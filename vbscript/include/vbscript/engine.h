@@ -18,7 +18,7 @@ namespace vbs {
 // What the host (editor, wscript, cscript, tests) provides to scripts.
 // Every method has a harmless default, so a host overrides only what it has.
 class HostServices {
-public:
+  public:
     virtual ~HostServices() = default;
     // Returns the button pressed (vbOK = 1 ... vbNo = 7).
     virtual int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title);
@@ -36,7 +36,7 @@ public:
 class Interpreter;
 
 class Engine {
-public:
+  public:
     Engine();
     ~Engine();
     Engine(const Engine&) = delete;
@@ -78,7 +78,7 @@ public:
 
     Interpreter& interpreter() noexcept { return *interp_; }
 
-private:
+  private:
     BuiltinRegistry builtins_;
     HostServices* host_ = nullptr;
     int timeoutMs_ = 10000;

@@ -18,7 +18,7 @@ namespace vbs {
 enum class InvokeKind { Get, Let, Set, Call };
 
 class Object {
-public:
+  public:
     Object() = default;
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
@@ -49,21 +49,21 @@ public:
     // Engine-internal: non-zero for the engine's own class instances.
     int32_t engineKind() const noexcept { return engineKind_; }
 
-protected:
+  protected:
     // Called when the last reference goes. The default deletes the object;
     // chains of objects freeing each other are unwound without deep
     // recursion. Script classes run Class_Terminate here first.
     virtual void destroy() noexcept;
     int32_t engineKind_ = 0;
 
-private:
+  private:
     int32_t refs_ = 0;
 };
 
 // Owning pointer to an Object, counting references.
 template <class T>
 class Ref {
-public:
+  public:
     Ref() noexcept = default;
     Ref(T* p) noexcept : p_(p) {
         if (p_) p_->addRef();
@@ -84,7 +84,7 @@ public:
     T& operator*() const noexcept { return *p_; }
     explicit operator bool() const noexcept { return p_ != nullptr; }
 
-private:
+  private:
     T* p_ = nullptr;
 };
 

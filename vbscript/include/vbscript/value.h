@@ -56,7 +56,7 @@ struct ArrayData {
 };
 
 class Value {
-public:
+  public:
     Value() noexcept : type_(vtEmpty) { u_.i64 = 0; }
     Value(const Value& o) noexcept : type_(o.type_), flags_(o.flags_) {
         u_ = o.u_;
@@ -112,7 +112,9 @@ public:
         return r;
     }
     static Value dbl(double v) noexcept { return Value(v); }
-    static Value currency(int64_t scaled) noexcept { return make(vtCurrency, scaled); }  // value * 10000
+    static Value currency(int64_t scaled) noexcept {
+        return make(vtCurrency, scaled);
+    }  // value * 10000
     static Value date(double oleDate) noexcept {
         Value r = make(vtDate, 0);
         r.u_.d = oleDate;
@@ -200,7 +202,7 @@ public:
     uint16_t flags() const noexcept { return flags_; }
     void setFlags(uint16_t f) noexcept { flags_ = f; }
 
-private:
+  private:
     static Value make(uint16_t t, int64_t bits) noexcept {
         Value r;
         r.type_ = t;
@@ -238,20 +240,20 @@ static_assert(sizeof(Value) == 16, "Value must stay 16 bytes");
 // An error raised by the script or by the engine, with VBScript's number and
 // English description. line/column are 1-based; 0 when unknown.
 class ScriptError : public std::exception {
-public:
+  public:
     ScriptError() = default;
     ScriptError(int32_t num, std::u16string desc, std::u16string src = {});
     const char* what() const noexcept override;
 
     int32_t number = 0;
     std::u16string description;
-    std::u16string source;      // "VBScript runtime error", "VBScript compilation error", or a host's
+    std::u16string source;  // "VBScript runtime error", "VBScript compilation error", or a host's
     std::u16string sourceLine;  // the text of the failing line
     int line = 0;
     int column = 0;
     bool fatal = false;  // time-out: On Error Resume Next cannot catch it
 
-private:
+  private:
     mutable std::string what_;
 };
 
@@ -266,8 +268,8 @@ extern const char16_t kRuntimeSource[];   // u"VBScript runtime error"
 extern const char16_t kCompileSource[];   // u"VBScript compilation error"
 
 // Text forms used by conversions, exposed for the formatting builtins.
-std::u16string formatDouble(double v);   // up to 15 significant digits
-std::u16string formatSingle(float v);    // up to 7 significant digits
+std::u16string formatDouble(double v);  // up to 15 significant digits
+std::u16string formatSingle(float v);   // up to 7 significant digits
 std::u16string formatCurrency(int64_t scaled);
 // Reads a number the way CDbl / IsNumeric do (spaces, sign, &H, &O,
 // decimals, exponent). False when the text is not a number.
