@@ -1,6 +1,8 @@
 #include "PictureButtonPainter.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 #include "PictureButtonColor.h"
 #include "VbColor.h"
@@ -17,17 +19,15 @@ void putPixel(QImage& img, int x, int y, QRgb c) {
     if (x >= 0 && y >= 0 && x < img.width() && y < img.height()) img.setPixel(x, y, c);
 }
 
-// A one-pixel line that, like the platform's, includes its start point and
-// leaves out its end point. Only horizontal and vertical lines are needed.
+// A one-pixel horizontal or vertical line that, like the platform's,
+// includes its start point and leaves out its end point, so a closed frame
+// drawn from four of them sets every pixel once.
 void lineTo(QImage& img, QPoint& pen, QPoint to, QRgb c) {
-    const int dx = (to.x() > pen.x()) - (to.x() < pen.x());
-    const int dy = (to.y() > pen.y()) - (to.y() < pen.y());
+    const QPoint step((to.x() > pen.x()) - (to.x() < pen.x()),
+                      (to.y() > pen.y()) - (to.y() < pen.y()));
+    const int length = std::max(std::abs(to.x() - pen.x()), std::abs(to.y() - pen.y()));
     QPoint p = pen;
-    while (p != to) {
-        putPixel(img, p.x(), p.y(), c);
-        p += QPoint(dx, dy);
-        if (dx != 0 && dy != 0) break;  // not a straight line: never happens here
-    }
+    for (int i = 0; i < length; ++i, p += step) putPixel(img, p.x(), p.y(), c);
     pen = to;
 }
 
