@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs each benchmark program of the runtime library in our engine (.vbs through cscript) and
 # in Python 3 (.py), checks that both print the same result, and prints a table of CPU times
-# (best of several runs) with the ratio Python / engine: above 1 means the engine is faster.
+# (the median of several runs, which a busy machine disturbs less than the best or the mean)
+# with the ratio Python / engine: above 1 means the engine is faster.
 # Usage: bench/runtime/compare.sh [BUILD_DIR] [RUNS]
 set -eu
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -29,16 +30,20 @@ def run(cmd):
     cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
     return cpu, wall, out.strip()
 
-def best(cmd):
+def median(values):
+    values = sorted(values)
+    return values[len(values) // 2]
+
+def measure(cmd):
     results = [run(cmd) for _ in range(runs)]
-    return min(r[0] for r in results), min(r[1] for r in results), results[0][2]
+    return median([r[0] for r in results]), median([r[1] for r in results]), results[0][2]
 
 names = sorted(f[:-4] for f in os.listdir(here) if f.endswith(".vbs"))
 print(f"{'benchmark':<12} {'engine CPU s':>12} {'python CPU s':>12} {'ratio':>7}   {'engine wall s':>13} {'python wall s':>13}")
 failed = False
 for name in names:
-    vcpu, vwall, vout = best([cscript, os.path.join(here, name + ".vbs")])
-    pcpu, pwall, pout = best(["python3", os.path.join(here, name + ".py")])
+    vcpu, vwall, vout = measure([cscript, os.path.join(here, name + ".vbs")])
+    pcpu, pwall, pout = measure(["python3", os.path.join(here, name + ".py")])
     ratio = pcpu / vcpu if vcpu > 0 else float("inf")
     mark = "" if vout == pout else "   results differ: " + vout + " / " + pout
     failed = failed or bool(mark)

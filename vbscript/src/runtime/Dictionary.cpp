@@ -80,8 +80,13 @@ uint32_t Dictionary::hashOf(const Value& v) const {
 }
 
 namespace {
-uint32_t indexOf(uint32_t slot) { return slot; }
-uint32_t makeSlot(uint32_t index, uint32_t) { return index; }
+// A slot keeps the entry index in its low 24 bits and the top byte of the key's hash above
+// them, so most probes that meet another key move on without reading that entry.
+constexpr uint32_t kIndexMask = 0xFFFFFF;
+constexpr size_t kMaxEntries = 0xFFFFFD;  // leaves the free and deleted marks unambiguous
+uint32_t indexOf(uint32_t slot) { return slot & kIndexMask; }
+uint32_t makeSlot(uint32_t index, uint32_t hash) { return (hash & ~kIndexMask) | index; }
+bool tagMatches(uint32_t slot, uint32_t hash) { return (slot ^ hash) <= kIndexMask; }
 }  // namespace
 
 bool Dictionary::sameKey(const Value& a, const Value& b) const {
@@ -119,16 +124,16 @@ int64_t Dictionary::probe(const Value& key, uint32_t hash, size_t* insertAt) con
     size_t firstDeleted = SIZE_MAX;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         uint32_t slot = slots_[i];
-        uint32_t index = indexOf(slot);
-        if (index == kFree) {
+        if (slot == kFree) {
             if (insertAt) *insertAt = firstDeleted != SIZE_MAX ? firstDeleted : i;
             return -1;
         }
-        if (index == kDeleted) {
+        if (slot == kDeleted) {
             if (firstDeleted == SIZE_MAX) firstDeleted = i;
             continue;
         }
-        const Entry& e = entries_[index];
+        if (!tagMatches(slot, hash)) continue;
+        const Entry& e = entries_[indexOf(slot)];
         if (e.hash == hash && sameKey(e.key, key)) return static_cast<int64_t>(i);
     }
 }
@@ -148,7 +153,7 @@ void Dictionary::rebuild(size_t capacity) {
     slots_.assign(size, kFree);
     for (size_t n = 0; n < entries_.size(); ++n) {
         size_t i = entries_[n].hash & (size - 1);
-        while (indexOf(slots_[i]) != kFree) i = (i + 1) & (size - 1);
+        while (slots_[i] != kFree) i = (i + 1) & (size - 1);
         slots_[i] = makeSlot(static_cast<uint32_t>(n), entries_[n].hash);
     }
     used_ = entries_.size();
@@ -163,11 +168,12 @@ Dictionary::Entry& Dictionary::add(const Value& key, const Value& item) {
     uint32_t hash = hashOf(key);
     size_t insertAt;
     if (probe(key, hash, &insertAt) >= 0) throwError(457);
+    if (entries_.size() >= kMaxEntries) throwError(7);
     if (insertAt == SIZE_MAX || (used_ + 1) * 2 > slots_.size()) {
         rebuild(live_ + 1);
         probe(key, hash, &insertAt);
     }
-    if (indexOf(slots_[insertAt]) == kFree) ++used_;
+    if (slots_[insertAt] == kFree) ++used_;
     slots_[insertAt] = makeSlot(static_cast<uint32_t>(entries_.size()), hash);
     entries_.push_back({key.deref(), item.deref(), hash, true});
     ++live_;
@@ -204,7 +210,7 @@ void Dictionary::rename(const Value& from, const Value& to) {
     e.hash = hashOf(e.key);
     size_t insertAt;
     probe(e.key, e.hash, &insertAt);
-    if (indexOf(slots_[insertAt]) == kFree) ++used_;
+    if (slots_[insertAt] == kFree) ++used_;
     slots_[insertAt] = makeSlot(index, e.hash);
 }
 

@@ -46,8 +46,7 @@ class Dictionary : public Object {
     void compact();
 
     std::vector<Entry> entries_;
-    // Entry indexes; four bytes each keep the table small, which matters more than sparing
-    // the look at an entry whose hash differs.
+    // Four bytes a slot keep the table small: a lookup's one unavoidable cache miss is here.
     std::vector<uint32_t> slots_;
     size_t used_ = 0;  // slots not free (live or deleted)
     size_t live_ = 0;
