@@ -128,6 +128,18 @@ TEST_F(EngineTest, DefinitionsSurviveBetweenPieces) {
     EXPECT_EQ(eval(u"Twice(2)").toLong(), 6);
 }
 
+TEST_F(EngineTest, OptionExplicitHoldsOnlyForItsOwnPiece) {
+    try {
+        engine.AddCode(u"Option Explicit\nDim a : a = 1\nb = 2");
+        FAIL() << "no error";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, 500);
+        EXPECT_EQ(e.line, 3);
+    }
+    EXPECT_NO_THROW(engine.AddCode(u"c = 3"));
+    EXPECT_EQ(eval(u"c").toLong(), 3);
+}
+
 TEST_F(EngineTest, SyntaxErrorStopsTheWholePiece) {
     try {
         engine.AddCode(u"ran = 1\nHost.Value = 9\ny = (1 +");

@@ -312,8 +312,10 @@ Piece* Interpreter::compile(std::u16string_view text, Frame* scope, bool express
         throw;
     }
     registerDefinitions(*piece);
-    bool explicitMode = piece->optionExplicit || optionExplicitGlobal;
-    if (piece->optionExplicit && !scope) optionExplicitGlobal = true;
+    for (auto& pr : piece->procs) pr->optionExplicit = piece->optionExplicit;
+    // Option Explicit holds for the piece that states it; code run by
+    // Execute from a procedure inherits it from that procedure.
+    bool explicitMode = piece->optionExplicit || (scopeProc && scopeProc->optionExplicit);
 
     auto resolve = [&](NameExpr* n) {
         n->explicitMode = explicitMode;

@@ -111,7 +111,6 @@ class Interpreter {
     void pause() noexcept;
     void resume() noexcept;
 
-    bool optionExplicitGlobal = false;
     std::shared_ptr<Interpreter*> life;  // cleared when the interpreter is destroyed
     BuiltinContext ctx;
     int depth = 0;
