@@ -58,10 +58,14 @@ bool DocumentCommands::openPath(const QString& path) {
         e_.dialogs.messageBox(r.error, DialogServices::Critical);
         return false;
     }
+    if (const QString problem = TextFile::editingProblem(path, r); !problem.isEmpty()) {
+        e_.dialogs.messageBox(problem, DialogServices::Exclamation);
+        return false;
+    }
     // The window takes no input while the text goes in; one write keeps
     // the load linear in the file's size.
     if (e_.window) e_.window->setEnabled(false);
-    e_.codebox.setText(r.lines.join(QStringLiteral("\r\n")));
+    e_.codebox.setLines(r.lines);
     if (e_.window) e_.window->setEnabled(true);
     encoding_ = r.encoding;
     ProcessState::CurrentPath() = path;

@@ -32,9 +32,23 @@ CodeBox::CodeBox(QWidget* parent) : QPlainTextEdit(parent), gutter_(new LineNumb
 }
 
 QString CodeBox::toDocumentText(const QString& text) {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(u'\r', u'\n');
+    // One linear pass; QString::replace with a shorter needle is far slower
+    // on large files.
+    QString t(text.size(), Qt::Uninitialized);
+    QChar* out = t.data();
+    const QChar* in = text.constData();
+    const QChar* end = in + text.size();
+    qsizetype n = 0;
+    while (in < end) {
+        if (*in == u'\r') {
+            out[n++] = u'\n';
+            if (in + 1 < end && in[1] == u'\n') ++in;
+        } else {
+            out[n++] = *in;
+        }
+        ++in;
+    }
+    t.truncate(n);
     return t;
 }
 
@@ -44,7 +58,26 @@ QString CodeBox::Text() const {
     return t;
 }
 
+void CodeBox::setLines(const QStringList& lines) {
+    qsizetype total = 0;
+    for (const QString& l : lines) total += l.size() + 1;
+    QString t;
+    t.reserve(total);
+    for (const QString& l : lines) {
+        if (!t.isEmpty() || &l != &lines.front()) t += u'\n';
+        t += l;
+    }
+    setHighlighting(t.size() <= kHighlightLimit);
+    quiet_ = true;
+    setPlainText(t);
+    quiet_ = false;
+    emit changed();
+}
+
 void CodeBox::setText(const QString& text) {
+    // Colouring a huge file line by line would keep the user waiting for
+    // seconds; such files are shown plain.
+    setHighlighting(text.size() <= kHighlightLimit);
     quiet_ = true;
     setPlainText(toDocumentText(text));
     quiet_ = false;

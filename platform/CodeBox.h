@@ -16,6 +16,9 @@ public:
 
     QString Text() const;
     void setText(const QString& text);
+    // The same as setText of the lines joined with CR LF, without building
+    // that text first.
+    void setLines(const QStringList& lines);
 
     qsizetype CaretPosition() const;
     void setCaretPosition(qsizetype position);
@@ -24,6 +27,9 @@ public:
     void insertAt(qsizetype position, const QString& text);
 
     void setHighlighting(bool on);
+    bool highlighting() const { return highlighter_ != nullptr; }
+    // Texts longer than this (in characters) are shown without colouring.
+    static constexpr qsizetype kHighlightLimit = 2'000'000;
     int gutterWidth() const;
     void paintGutter(QPaintEvent* event);
 

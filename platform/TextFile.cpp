@@ -109,6 +109,22 @@ ReadResult read(const QString& path) {
     return r;
 }
 
+QString editingProblem(const QString& path, const ReadResult& r) {
+    qsizetype total = 0;
+    for (const QString& line : r.lines) {
+        if (line.contains(QChar(0)))
+            return QStringLiteral("“%1”不是文本文件（含有二进制数据），无法在编辑器中打开。").arg(path);
+        if (line.size() > kMaxEditableLine)
+            return QStringLiteral("“%1”含有超过 %2 个字符的超长行，无法在编辑器中打开。")
+                .arg(path)
+                .arg(kMaxEditableLine);
+        total += line.size() + 2;
+    }
+    if (total > kMaxEditableChars)
+        return QStringLiteral("“%1”太大（超过 64 MB），无法在编辑器中打开。").arg(path);
+    return {};
+}
+
 QString joinLikeLineInput(const QStringList& lines) {
     QString text;
     qsizetype total = 0;
@@ -126,10 +142,17 @@ namespace {
 WriteResult writeBytes(const QString& path, const QByteArray& bytes) {
     WriteResult r;
     const QFileInfo info(path);
-    // Replacing through a rename would overwrite a file the user protected.
+    // Replacing through a rename would overwrite a file the user protected,
+    // and a folder marked read-only stays so even for an all-powerful user.
     if (info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner))) {
         r.ok = false;
         r.error = QStringLiteral("无法写入文件“%1”：文件是只读的。").arg(path);
+        return r;
+    }
+    const QFileInfo folder(info.absolutePath());
+    if (folder.exists() && !(folder.permissions() & QFile::WriteOwner)) {
+        r.ok = false;
+        r.error = QStringLiteral("无法写入文件“%1”：文件夹是只读的。").arg(path);
         return r;
     }
     QSaveFile f(path);

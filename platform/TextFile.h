@@ -36,6 +36,13 @@ QStringList splitLines(const QString& text);
 
 ReadResult read(const QString& path);
 
+// Why a file read fine but should not go into the code box (binary data,
+// a line no editor can lay out in reasonable time, an absurd size); empty
+// when it is fine. The text names the file for the user.
+QString editingProblem(const QString& path, const ReadResult& r);
+inline constexpr qsizetype kMaxEditableLine = 1'000'000;
+inline constexpr qsizetype kMaxEditableChars = 64 * 1024 * 1024;
+
 // Joins lines the way the editors rebuild a file's text: an empty text takes
 // the next line alone, otherwise CR LF and the line are appended. Empty lines
 // before the first non-empty one vanish, as they always have.

@@ -125,8 +125,12 @@ void p::Open() {
         s_.dialogs.messageBox(r.error, DialogServices::Critical);
         return;
     }
+    if (const QString problem = TextFile::editingProblem(name, r); !problem.isEmpty()) {
+        s_.dialogs.messageBox(problem, DialogServices::Exclamation);
+        return;
+    }
     setEnabled(false);
-    codebox->setText(r.lines.join(QStringLiteral("\r\n")));
+    codebox->setLines(r.lines);
     setEnabled(true);
     encoding_ = r.encoding;
     ProcessState::CurrentPath() = name;

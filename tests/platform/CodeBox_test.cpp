@@ -100,3 +100,11 @@ TEST(VbsHighlighter, ClassifiesKeywordsStringsCommentsNumbersAndDates) {
     EXPECT_EQ(kindAt("x = 1: Rem hello", 9), K::Comment);
     EXPECT_EQ(kindAt("remark = 1", 0), K::Plain);
 }
+
+TEST(CodeBox, HugeTextsAreShownWithoutColouringAndSmallOnesWithIt) {
+    CodeBox box;
+    box.setText(QString(CodeBox::kHighlightLimit + 1, u'x'));
+    EXPECT_FALSE(box.highlighting());
+    box.setText("Dim a");
+    EXPECT_TRUE(box.highlighting());
+}
