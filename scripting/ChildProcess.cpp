@@ -51,10 +51,11 @@ std::string firstWord(const std::string& cmd) {
 }
 
 bool isShellWord(const std::string& w) {
-    static const char* words[] = {"cd", "echo", "exit", "export", "set", "unset", "test", "[",
-                                  "true", "false", "read", "printf", "pwd", "if", "for", "while",
-                                  "case", "exec", "eval", ".", "source", "command", "type",
-                                  "ulimit", "umask", "wait", "kill", "trap", "shift", "{", "!"};
+    static const char* words[] = {
+        "cd",    "echo",  "exit", "export", "set",    "unset",   "test", "[",
+        "true",  "false", "read", "printf", "pwd",    "if",      "for",  "while",
+        "case",  "exec",  "eval", ".",      "source", "command", "type", "ulimit",
+        "umask", "wait",  "kill", "trap",   "shift",  "{",       "!"};
     for (const char* s : words) {
         if (w == s) return true;
     }
@@ -64,7 +65,8 @@ bool isShellWord(const std::string& w) {
 
 bool executable(const std::string& path) {
     struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 // A word written as a Windows path ("C:\\x", "dir\\file.txt") becomes the
@@ -83,7 +85,8 @@ std::string translateWord(const std::string& word) {
     std::string native;
     if (!fspath::toNative(vbs::fromUtf8(inner), native)) return word;
     struct stat st;
-    if (::stat(native.c_str(), &st) != 0 && !fspath::isFolder(fspath::parentOf(native))) return word;
+    if (::stat(native.c_str(), &st) != 0 && !fspath::isFolder(fspath::parentOf(native)))
+        return word;
     return quoted ? "\"" + native + "\"" : native;
 }
 
@@ -100,8 +103,10 @@ std::string ChildProcess::translatePaths(const std::string& cmd) {
         size_t start = i;
         char quote = 0;
         while (i < cmd.size() && (quote || (cmd[i] != ' ' && cmd[i] != '\t'))) {
-            if (!quote && (cmd[i] == '"' || cmd[i] == '\'')) quote = cmd[i];
-            else if (quote && cmd[i] == quote) quote = 0;
+            if (!quote && (cmd[i] == '"' || cmd[i] == '\''))
+                quote = cmd[i];
+            else if (quote && cmd[i] == quote)
+                quote = 0;
             ++i;
         }
         out += translateWord(cmd.substr(start, i - start));
@@ -179,7 +184,8 @@ std::unique_ptr<ChildProcess> ChildProcess::start(const std::u16string& given, b
     sigaddset(&defaults, SIGPIPE);
     posix_spawnattr_setsigdefault(&attr, &defaults);
     posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
-    std::vector<char*> argv = {const_cast<char*>("sh"), const_cast<char*>("-c"), cmd.data(), nullptr};
+    std::vector<char*> argv = {const_cast<char*>("sh"), const_cast<char*>("-c"), cmd.data(),
+                               nullptr};
     int rc = posix_spawn(&child->pid_, "/bin/sh", &actions, &attr, argv.data(), environ);
     posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
@@ -211,16 +217,20 @@ ChildProcess::~ChildProcess() {
 
 void ChildProcess::reap(int status) {
     done_ = true;
-    if (WIFEXITED(status)) exitCode_ = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) exitCode_ = 128 + WTERMSIG(status);
+    if (WIFEXITED(status))
+        exitCode_ = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        exitCode_ = 128 + WTERMSIG(status);
 }
 
 bool ChildProcess::finished() {
     if (done_) return true;
     int status = 0;
     pid_t r = ::waitpid(pid_, &status, WNOHANG);
-    if (r == pid_) reap(status);
-    else if (r < 0 && errno == ECHILD) done_ = true;
+    if (r == pid_)
+        reap(status);
+    else if (r < 0 && errno == ECHILD)
+        done_ = true;
     return done_;
 }
 
@@ -228,8 +238,10 @@ int ChildProcess::wait() {
     while (!done_) {
         int status = 0;
         pid_t r = ::waitpid(pid_, &status, 0);
-        if (r == pid_) reap(status);
-        else if (r < 0 && errno != EINTR) done_ = true;
+        if (r == pid_)
+            reap(status);
+        else if (r < 0 && errno != EINTR)
+            done_ = true;
     }
     return exitCode_;
 }

@@ -17,13 +17,13 @@ namespace scripting {
 
 // Bytes collected from one pipe by a reader thread.
 class PipeBuffer {
-public:
+  public:
     void add(const char* data, size_t size);
     void finish();
     // Waits for bytes or the end; false at the end with nothing left.
     bool take(std::string& out);
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable ready_;
     std::string data_;
@@ -31,16 +31,16 @@ private:
 };
 
 class PipeSource : public ByteSource {
-public:
+  public:
     explicit PipeSource(std::shared_ptr<PipeBuffer> buffer) : buffer_(std::move(buffer)) {}
     bool read(std::string& out) override { return buffer_->take(out); }
 
-private:
+  private:
     std::shared_ptr<PipeBuffer> buffer_;
 };
 
 class ChildProcess {
-public:
+  public:
     ~ChildProcess();
     // Runs the command through /bin/sh after translatePaths. Raises the
     // "file not found" error when the program named first cannot be found,
@@ -65,7 +65,7 @@ public:
     // Whether the program a command starts with can be found.
     static bool programExists(const std::u16string& command);
 
-private:
+  private:
     ChildProcess() = default;
     void reap(int status);
 

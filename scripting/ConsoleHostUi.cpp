@@ -15,13 +15,14 @@ struct Choice {
 };
 
 const Choice kChoices[] = {
-    {1, u"确定(O)", u"o|ok|确定"},  {2, u"取消(C)", u"c|cancel|取消"},
-    {3, u"中止(A)", u"a|abort|中止"}, {4, u"重试(R)", u"r|retry|重试"},
+    {1, u"确定(O)", u"o|ok|确定"},     {2, u"取消(C)", u"c|cancel|取消"},
+    {3, u"中止(A)", u"a|abort|中止"},  {4, u"重试(R)", u"r|retry|重试"},
     {5, u"忽略(I)", u"i|ignore|忽略"}, {6, u"是(Y)", u"y|yes|是"},
     {7, u"否(N)", u"n|no|否"},
 };
 
-const std::vector<std::vector<int>> kButtonSets = {{1}, {1, 2}, {3, 4, 5}, {6, 7, 2}, {6, 7}, {4, 2}};
+const std::vector<std::vector<int>> kButtonSets = {{1},       {1, 2}, {3, 4, 5},
+                                                   {6, 7, 2}, {6, 7}, {4, 2}};
 
 const Choice& choice(int answer) { return kChoices[answer - 1]; }
 
@@ -72,7 +73,8 @@ int ConsoleHostUi::msgBox(const std::u16string& prompt, int buttons, const std::
         return answers[0];
     }
     std::u16string labels;
-    for (int a : answers) labels += (labels.empty() ? u"" : u" / ") + std::u16string(choice(a).label);
+    for (int a : answers)
+        labels += (labels.empty() ? u"" : u" / ") + std::u16string(choice(a).label);
     print(out_, text + u"\n[" + labels + u"] ");
     std::u16string line;
     if (readLine(line)) {
@@ -96,7 +98,8 @@ vbs::Value ConsoleHostUi::inputBox(const std::u16string& prompt, const std::u16s
     return vbs::Value(line.empty() ? defaultText : line);
 }
 
-int ConsoleHostUi::popup(const std::u16string& text, int, const std::u16string& title, int buttons) {
+int ConsoleHostUi::popup(const std::u16string& text, int, const std::u16string& title,
+                         int buttons) {
     return msgBox(text, buttons, title);
 }
 

@@ -9,7 +9,7 @@
 namespace scripting {
 
 class ConsoleHostUi : public HostUi {
-public:
+  public:
     ConsoleHostUi(std::FILE* in = stdin, std::FILE* out = stdout, std::FILE* err = stderr)
         : in_(in), out_(out), err_(err) {}
 
@@ -21,7 +21,7 @@ public:
     int popup(const std::u16string& text, int seconds, const std::u16string& title,
               int buttons) override;
 
-private:
+  private:
     void print(std::FILE* f, const std::u16string& text);
     // One line from the input without its line end; false at the end.
     bool readLine(std::u16string& line);

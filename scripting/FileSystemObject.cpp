@@ -42,27 +42,37 @@ V standardStream(Args a) {
     bool unicode = optBool(a, 1, false);
     auto enc = unicode ? TextEncoding::Utf16LE : TextEncoding::Utf8;
     switch (which) {
-        case 0: return objectValue(TextStream::reader(std::make_unique<FdSource>(0),
-                                                      unicode ? TextStream::Decoding::Utf16LE
-                                                              : TextStream::Decoding::Auto));
-        case 1: return objectValue(TextStream::writer(std::make_unique<FileSink>(stdout, false), enc, u"\n"));
-        case 2: return objectValue(TextStream::writer(std::make_unique<FileSink>(stderr, false), enc, u"\n"));
-        default: vbs::throwError(5);
+        case 0:
+            return objectValue(TextStream::reader(
+                std::make_unique<FdSource>(0),
+                unicode ? TextStream::Decoding::Utf16LE : TextStream::Decoding::Auto));
+        case 1:
+            return objectValue(
+                TextStream::writer(std::make_unique<FileSink>(stdout, false), enc, u"\n"));
+        case 2:
+            return objectValue(
+                TextStream::writer(std::make_unique<FileSink>(stderr, false), enc, u"\n"));
+        default:
+            vbs::throwError(5);
     }
 }
 
 const std::vector<Member<FSO>>& table() {
     static const std::vector<Member<FSO>> t = {
-        {u"BuildPath", [](FSO&, Args a, V& r) { r = V(fspath::buildPath(argText(a, 0), argText(a, 1))); }},
-        {u"GetParentFolderName", [](FSO&, Args a, V& r) { r = V(fspath::parentName(argText(a, 0))); }},
+        {u"BuildPath",
+         [](FSO&, Args a, V& r) { r = V(fspath::buildPath(argText(a, 0), argText(a, 1))); }},
+        {u"GetParentFolderName",
+         [](FSO&, Args a, V& r) { r = V(fspath::parentName(argText(a, 0))); }},
         {u"GetFileName", [](FSO&, Args a, V& r) { r = V(fspath::fileName(argText(a, 0))); }},
         {u"GetBaseName", [](FSO&, Args a, V& r) { r = V(fspath::baseName(argText(a, 0))); }},
-        {u"GetExtensionName", [](FSO&, Args a, V& r) { r = V(fspath::extensionName(argText(a, 0))); }},
+        {u"GetExtensionName",
+         [](FSO&, Args a, V& r) { r = V(fspath::extensionName(argText(a, 0))); }},
         {u"GetDriveName", [](FSO&, Args a, V& r) { r = V(fspath::driveName(argText(a, 0))); }},
         {u"GetAbsolutePathName",
          [](FSO&, Args a, V& r) {
              std::u16string p = argText(a, 0);
-             r = V(fspath::toScript(fspath::absolute(p.empty() ? std::string(".") : fspath::native(p))));
+             r = V(fspath::toScript(
+                 fspath::absolute(p.empty() ? std::string(".") : fspath::native(p))));
          }},
         {u"GetTempName", [](FSO&, Args, V& r) { r = V(tempName()); }},
         {u"FileExists", [](FSO&, Args a, V& r) { r = V(exists(a, false)); }},
@@ -91,7 +101,9 @@ const std::vector<Member<FSO>>& table() {
              forwardArgs(r, a);
          }},
         {u"GetSpecialFolder",
-         [](FSO&, Args a, V& r) { r = objectValue(new FsoFolder(FSO::specialFolder(arg(a, 0).toLong()))); }},
+         [](FSO&, Args a, V& r) {
+             r = objectValue(new FsoFolder(FSO::specialFolder(arg(a, 0).toLong())));
+         }},
         {u"GetStandardStream", [](FSO&, Args a, V& r) { r = standardStream(a); }},
         {u"CreateFolder",
          [](FSO&, Args a, V& r) {
@@ -101,19 +113,28 @@ const std::vector<Member<FSO>>& table() {
          }},
         {u"CreateTextFile",
          [](FSO&, Args a, V& r) {
-             r = objectValue(fsops::createText(pathArg(a, 0), optBool(a, 1, true), optBool(a, 2, false)));
+             r = objectValue(
+                 fsops::createText(pathArg(a, 0), optBool(a, 1, true), optBool(a, 2, false)));
          }},
         {u"OpenTextFile",
          [](FSO&, Args a, V& r) {
              r = objectValue(fsops::openText(pathArg(a, 0), optLong(a, 1, 1), optBool(a, 2, false),
                                              optLong(a, 3, 0)));
          }},
-        {u"CopyFile", [](FSO&, Args a, V&) { fsops::copyFile(pathArg(a, 0), pathArg(a, 1), optBool(a, 2, true)); }},
-        {u"CopyFolder", [](FSO&, Args a, V&) { fsops::copyFolder(pathArg(a, 0), pathArg(a, 1), optBool(a, 2, true)); }},
+        {u"CopyFile",
+         [](FSO&, Args a, V&) {
+             fsops::copyFile(pathArg(a, 0), pathArg(a, 1), optBool(a, 2, true));
+         }},
+        {u"CopyFolder",
+         [](FSO&, Args a, V&) {
+             fsops::copyFolder(pathArg(a, 0), pathArg(a, 1), optBool(a, 2, true));
+         }},
         {u"MoveFile", [](FSO&, Args a, V&) { fsops::moveFile(pathArg(a, 0), pathArg(a, 1)); }},
         {u"MoveFolder", [](FSO&, Args a, V&) { fsops::moveFolder(pathArg(a, 0), pathArg(a, 1)); }},
-        {u"DeleteFile", [](FSO&, Args a, V&) { fsops::deleteFile(pathArg(a, 0), optBool(a, 1, false)); }},
-        {u"DeleteFolder", [](FSO&, Args a, V&) { fsops::deleteFolder(pathArg(a, 0), optBool(a, 1, false)); }},
+        {u"DeleteFile",
+         [](FSO&, Args a, V&) { fsops::deleteFile(pathArg(a, 0), optBool(a, 1, false)); }},
+        {u"DeleteFolder",
+         [](FSO&, Args a, V&) { fsops::deleteFolder(pathArg(a, 0), optBool(a, 1, false)); }},
         {u"GetFileVersion",
          [](FSO&, Args a, V& r) {
              fsops::requireFile(fspath::absolute(pathArg(a, 0)));
@@ -129,15 +150,18 @@ const std::vector<Member<FileSystemObject>>& FileSystemObject::members() { retur
 
 std::string FileSystemObject::specialFolder(int32_t which) {
     switch (which) {
-        case 0: return "/etc";
-        case 1: return "/usr/bin";
+        case 0:
+            return "/etc";
+        case 1:
+            return "/usr/bin";
         case 2: {
             const char* t = std::getenv("TMPDIR");
             std::string dir = t && *t ? t : "/tmp";
             while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
             return dir;
         }
-        default: vbs::throwError(5);
+        default:
+            vbs::throwError(5);
     }
 }
 

@@ -7,7 +7,7 @@
 namespace scripting {
 
 class FileSystemObject : public HostObject<FileSystemObject> {
-public:
+  public:
     static const std::vector<Member<FileSystemObject>>& members();
     std::u16string typeName() const override { return u"FileSystemObject"; }
 

@@ -148,7 +148,8 @@ bool hasWildcard(std::string_view name) { return name.find_first_of("*?") != std
 bool wildcardMatch(std::string_view pat, std::string_view name) {
     size_t p = 0, n = 0, star = std::string::npos, mark = 0;
     auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
     };
     while (n < name.size()) {
         if (p < pat.size() && (pat[p] == '?' || same(pat[p], name[n]))) {
@@ -196,20 +197,27 @@ double oleDate(std::time_t t) {
 void throwErrno(int err, bool folder) {
     switch (err) {
         case ENOENT:
-        case ENOTDIR: vbs::throwError(folder ? 76 : 53);
+        case ENOTDIR:
+            vbs::throwError(folder ? 76 : 53);
         case EEXIST:
-        case ENOTEMPTY: vbs::throwError(err == EEXIST ? 58 : 70);
+        case ENOTEMPTY:
+            vbs::throwError(err == EEXIST ? 58 : 70);
         case EACCES:
         case EPERM:
         case EROFS:
         case EBUSY:
         case EISDIR:
-        case ETXTBSY: vbs::throwError(70);
+        case ETXTBSY:
+            vbs::throwError(70);
         case ENOSPC:
-        case EDQUOT: vbs::throwError(61);
-        case EXDEV: vbs::throwError(74);
-        case ENAMETOOLONG: vbs::throwError(52);
-        default: vbs::throwError(75);
+        case EDQUOT:
+            vbs::throwError(61);
+        case EXDEV:
+            vbs::throwError(74);
+        case ENAMETOOLONG:
+            vbs::throwError(52);
+        default:
+            vbs::throwError(75);
     }
 }
 

@@ -19,9 +19,12 @@ FsoCollection::FsoCollection(Kind kind, std::string folder)
 
 std::u16string FsoCollection::typeName() const {
     switch (kind_) {
-        case Kind::Files: return u"Files";
-        case Kind::Folders: return u"Folders";
-        default: return u"Drives";
+        case Kind::Files:
+            return u"Files";
+        case Kind::Folders:
+            return u"Folders";
+        default:
+            return u"Drives";
     }
 }
 

@@ -10,7 +10,7 @@
 namespace scripting {
 
 class FsoCollection : public HostObject<FsoCollection> {
-public:
+  public:
     enum class Kind { Files, Folders, Drives };
     // For Files and Folders `folder` is the parent; the items are its
     // current content.
@@ -19,7 +19,7 @@ public:
     std::u16string typeName() const override;
     bool enumerate(std::vector<vbs::Value>& items) override;
 
-private:
+  private:
     vbs::Value item(const vbs::Value& key) const;
     vbs::Value make(const std::string& name) const;
     Kind kind_;

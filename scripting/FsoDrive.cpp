@@ -31,13 +31,20 @@ std::u16string fileSystemName() {
     struct statfs s;
     if (::statfs("/", &s) != 0) return u"";
     switch (static_cast<unsigned long>(s.f_type)) {
-        case 0xEF53: return u"ext4";
-        case 0x58465342: return u"xfs";
-        case 0x9123683E: return u"btrfs";
-        case 0x794C7630: return u"overlay";
-        case 0x01021994: return u"tmpfs";
-        case 0x65735546: return u"fuse";
-        default: return u"unknown";
+        case 0xEF53:
+            return u"ext4";
+        case 0x58465342:
+            return u"xfs";
+        case 0x9123683E:
+            return u"btrfs";
+        case 0x794C7630:
+            return u"overlay";
+        case 0x01021994:
+            return u"tmpfs";
+        case 0x65735546:
+            return u"fuse";
+        default:
+            return u"unknown";
     }
 }
 
@@ -46,7 +53,8 @@ std::u16string fileSystemName() {
 bool FsoDrive::names(std::u16string_view s) {
     if (s == u"/") return true;
     if (s.empty() || (s[0] != u'C' && s[0] != u'c')) return false;
-    return s.size() == 1 || (s[1] == u':' && (s.size() == 2 || (s.size() == 3 && (s[2] == u'\\' || s[2] == u'/'))));
+    return s.size() == 1 ||
+           (s[1] == u':' && (s.size() == 2 || (s.size() == 3 && (s[2] == u'\\' || s[2] == u'/'))));
 }
 
 const std::vector<Member<FsoDrive>>& FsoDrive::members() {

@@ -7,7 +7,7 @@
 namespace scripting {
 
 class FsoDrive : public HostObject<FsoDrive> {
-public:
+  public:
     static const std::vector<Member<FsoDrive>>& members();
     std::u16string typeName() const override { return u"Drive"; }
     // "C", "C:", "C:\" and "/" name the drive; nothing else does.

@@ -1,5 +1,6 @@
 #include "FsoFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -16,9 +17,13 @@ namespace scripting {
 vbs::Value itemDate(const std::string& path, int which) {
     struct stat st;
     if (!fspath::statPath(path, st)) fspath::throwErrno(errno);
-    // Linux keeps no creation time in stat; the last status change is the
-    // closest it has.
     std::time_t t = which == 0 ? st.st_ctime : which == 1 ? st.st_atime : st.st_mtime;
+    // The birth time where the file system keeps one; else the last status
+    // change is the closest there is.
+    struct statx sx;
+    if (which == 0 && ::statx(AT_FDCWD, path.c_str(), 0, STATX_BTIME, &sx) == 0 &&
+        (sx.stx_mask & STATX_BTIME) && sx.stx_btime.tv_sec > 0)
+        t = static_cast<std::time_t>(sx.stx_btime.tv_sec);
     return vbs::Value::date(fspath::oleDate(t));
 }
 
@@ -56,9 +61,7 @@ const std::vector<Member<FsoFile>>& FsoFile::members() {
         {u"DateLastModified", [](F& f, Args, V& r) { r = itemDate(f.path_, 2); }},
         {u"Drive", [](F&, Args, V& r) { r = objectValue(new FsoDrive); }},
         {u"ParentFolder",
-         [](F& f, Args, V& r) {
-             r = objectValue(new FsoFolder(fspath::parentOf(f.path_)));
-         }},
+         [](F& f, Args, V& r) { r = objectValue(new FsoFolder(fspath::parentOf(f.path_))); }},
         {u"Copy",
          [](F& f, Args a, V&) {
              fsops::copyFile(f.path_, fspath::native(argText(a, 0)), optBool(a, 1, true));

@@ -8,13 +8,13 @@
 namespace scripting {
 
 class FsoFile : public HostObject<FsoFile> {
-public:
+  public:
     explicit FsoFile(std::string path) : path_(std::move(path)) {}
     static const std::vector<Member<FsoFile>>& members();
     std::u16string typeName() const override { return u"File"; }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     void rename(const std::u16string& name);
     std::string path_;
 };

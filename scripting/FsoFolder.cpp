@@ -39,7 +39,8 @@ const std::vector<Member<FsoFolder>>& FsoFolder::members() {
         {u"Drive", [](F&, Args, V& r) { r = objectValue(new FsoDrive); }},
         {u"ParentFolder",
          [](F& f, Args, V& r) {
-             r = f.path_ == "/" ? V::nothing() : objectValue(new FsoFolder(fspath::parentOf(f.path_)));
+             r = f.path_ == "/" ? V::nothing()
+                                : objectValue(new FsoFolder(fspath::parentOf(f.path_)));
          }},
         {u"Files",
          [](F& f, Args a, V& r) {

@@ -8,13 +8,13 @@
 namespace scripting {
 
 class FsoFolder : public HostObject<FsoFolder> {
-public:
+  public:
     explicit FsoFolder(std::string path) : path_(std::move(path)) {}
     static const std::vector<Member<FsoFolder>>& members();
     std::u16string typeName() const override { return u"Folder"; }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -32,8 +32,7 @@ void createFolder(const std::string& path);
 
 // iomode 1 reading, 2 writing, 8 appending; format 0 ANSI, -1 UTF-16,
 // -2 the system default (UTF-8 here).
-vbs::Ref<TextStream> openText(const std::string& path, int32_t iomode, bool create,
-                              int32_t format);
+vbs::Ref<TextStream> openText(const std::string& path, int32_t iomode, bool create, int32_t format);
 vbs::Ref<TextStream> createText(const std::string& path, bool overwrite, bool unicode);
 
 int32_t attributes(const std::string& path);

@@ -55,7 +55,7 @@ struct Member {
 
 template <class T>
 class HostObject : public vbs::Object {
-public:
+  public:
     void invoke(std::u16string_view name, vbs::InvokeKind kind, Args args,
                 vbs::Value& result) override {
         for (const Member<T>& m : T::members()) {

@@ -22,11 +22,16 @@ bool parseTimeout(const std::u16string& text, int& seconds) {
 // Applies one "//" option; false when it is unknown or malformed.
 bool applyOption(HostOptions& o, const std::u16string& word) {
     std::u16string opt = vbs::toLower(word.substr(2));
-    if (opt == u"b") o.batch = true;
-    else if (opt == u"i") o.batch = false;
-    else if (opt == u"nologo") o.nologo = true;
-    else if (opt == u"logo") o.logo = true;
-    else if (opt == u"?") o.usage = true;
+    if (opt == u"b")
+        o.batch = true;
+    else if (opt == u"i")
+        o.batch = false;
+    else if (opt == u"nologo")
+        o.nologo = true;
+    else if (opt == u"logo")
+        o.logo = true;
+    else if (opt == u"?")
+        o.usage = true;
     else if (opt == u"u" || opt == u"e:vbscript" || opt == u"e:vbs") {
         // Output is always Unicode (UTF-8) and the engine is always VBScript.
     } else if (opt.starts_with(u"t:")) {

@@ -10,9 +10,9 @@ namespace scripting {
 
 struct HostOptions {
     bool batch = false;
-    bool logo = false;     // //Logo given
-    bool nologo = false;   // //Nologo given
-    bool usage = false;    // //? given
+    bool logo = false;    // //Logo given
+    bool nologo = false;  // //Nologo given
+    bool usage = false;   // //? given
     int timeoutSeconds = 0;
     std::string script;
     std::vector<std::u16string> arguments;

@@ -5,8 +5,8 @@
 namespace scripting {
 
 int HostUi::defaultAnswer(int buttons) {
-    static const std::vector<std::vector<int>> sets = {
-        {1}, {1, 2}, {3, 4, 5}, {6, 7, 2}, {6, 7}, {4, 2}};
+    static const std::vector<std::vector<int>> sets = {{1},       {1, 2}, {3, 4, 5},
+                                                       {6, 7, 2}, {6, 7}, {4, 2}};
     int set = buttons & 0xF;
     if (set >= static_cast<int>(sets.size())) set = 0;
     size_t index = static_cast<size_t>((buttons >> 8) & 0x3);

@@ -9,7 +9,7 @@
 namespace scripting {
 
 class HostUi {
-public:
+  public:
     virtual ~HostUi() = default;
     // WScript.Echo: one call, one message.
     virtual void echo(const std::u16string& text) = 0;

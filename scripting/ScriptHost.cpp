@@ -57,9 +57,7 @@ std::string locate(const std::string& name) {
 
 std::u16string programName(Mode mode) { return mode == Mode::Console ? u"cscript" : u"wscript"; }
 
-void showLogo(HostUi& ui) {
-    ui.echo(u"KorvelVBS 脚本宿主 5.8（Linux）\n");
-}
+void showLogo(HostUi& ui) { ui.echo(u"KorvelVBS 脚本宿主 5.8（Linux）\n"); }
 
 }  // namespace
 
@@ -108,8 +106,10 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi)
         return 1;
     }
     if (opts.usage || opts.script.empty()) {
-        if (console) ui.echo(HostOptions::usageText(programName(mode)));
-        else if (!opts.batch) ui.error(kTitle, HostOptions::usageText(programName(mode)));
+        if (console)
+            ui.echo(HostOptions::usageText(programName(mode)));
+        else if (!opts.batch)
+            ui.error(kTitle, HostOptions::usageText(programName(mode)));
         return opts.usage ? 0 : 1;
     }
     // The banner is for people at a terminal; piped output stays clean.
@@ -158,8 +158,10 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi)
         engine.AddCode(std::u16string_view(code));
     } catch (const vbs::ScriptError& e) {
         if (e.number == kScriptQuit) return wscript->exitCode();
-        if (console) ui.error(kTitle, consoleErrorText(info.scriptPath, e));
-        else if (!opts.batch) ui.error(kTitle, windowErrorText(info.scriptPath, e));
+        if (console)
+            ui.error(kTitle, consoleErrorText(info.scriptPath, e));
+        else if (!opts.batch)
+            ui.error(kTitle, windowErrorText(info.scriptPath, e));
         return 1;
     } catch (const std::exception& e) {
         ui.error(kTitle, u"脚本宿主内部错误：" + vbs::fromUtf8(e.what()));

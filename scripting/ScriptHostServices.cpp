@@ -31,7 +31,8 @@ vbs::Ref<vbs::Object> ScriptHostServices::getObject(const std::u16string& path,
         vbs::throwError(429, u"Linux 上没有 WMI（winmgmts），GetObject 无法取得它。");
     }
     if (lower.starts_with(u"ldap:") || lower.starts_with(u"winnt:")) {
-        vbs::throwError(429, u"Linux 上没有 Windows 目录服务（LDAP/WinNT），GetObject 无法取得它。");
+        vbs::throwError(429,
+                        u"Linux 上没有 Windows 目录服务（LDAP/WinNT），GetObject 无法取得它。");
     }
     std::u16string what = path.empty() ? progId : path;
     vbs::throwError(429, u"GetObject 在 Linux 上无法取得“" + what + u"”。");

@@ -8,7 +8,7 @@
 namespace scripting {
 
 class ScriptHostServices : public vbs::HostServices {
-public:
+  public:
     ScriptHostServices(HostUi& ui, bool batch) : ui_(ui), batch_(batch) {}
 
     int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
@@ -23,7 +23,7 @@ public:
     HostUi& ui() { return ui_; }
     bool batch() const { return batch_; }
 
-private:
+  private:
     HostUi& ui_;
     bool batch_;
 };

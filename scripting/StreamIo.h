@@ -11,7 +11,7 @@
 namespace scripting {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Appends what is available, waiting for at least one byte; false at the
     // end of the data.
@@ -19,7 +19,7 @@ public:
 };
 
 class ByteSink {
-public:
+  public:
     virtual ~ByteSink() = default;
     virtual bool write(std::string_view bytes) = 0;
     // Flushes and releases; false when the data could not be written.
@@ -28,34 +28,34 @@ public:
 
 // The whole content of a file, read at open time.
 class MemorySource : public ByteSource {
-public:
+  public:
     explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
     bool read(std::string& out) override;
 
-private:
+  private:
     std::string bytes_;
     bool done_ = false;
 };
 
 class FdSource : public ByteSource {
-public:
+  public:
     explicit FdSource(int fd) : fd_(fd) {}
     bool read(std::string& out) override;
 
-private:
+  private:
     int fd_;
 };
 
 // Writes through a FILE*. `owned` streams are closed by close(); standard
 // output and error are only flushed.
 class FileSink : public ByteSink {
-public:
+  public:
     FileSink(std::FILE* file, bool owned) : file_(file), owned_(owned) {}
     ~FileSink() override { close(); }
     bool write(std::string_view bytes) override;
     bool close() override;
 
-private:
+  private:
     std::FILE* file_;
     bool owned_;
 };

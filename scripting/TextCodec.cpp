@@ -69,11 +69,16 @@ bool TextCodec::isValidUtf8(std::string_view b) {
     while (i < b.size()) {
         auto c = static_cast<unsigned char>(b[i]);
         size_t extra = 0;
-        if (c < 0x80) extra = 0;
-        else if (c >= 0xC2 && c <= 0xDF) extra = 1;
-        else if ((c & 0xF0) == 0xE0) extra = 2;
-        else if (c >= 0xF0 && c <= 0xF4) extra = 3;
-        else return false;
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            extra = 1;
+        else if ((c & 0xF0) == 0xE0)
+            extra = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            extra = 3;
+        else
+            return false;
         for (size_t k = 1; k <= extra; ++k) {
             if (i + k >= b.size() || (static_cast<unsigned char>(b[i + k]) & 0xC0) != 0x80)
                 return false;
@@ -89,7 +94,11 @@ std::size_t TextCodec::completeUtf8Prefix(std::string_view b) {
     for (size_t k = 1; k <= 4 && k <= b.size(); ++k) {
         auto c = static_cast<unsigned char>(b[b.size() - k]);
         if ((c & 0xC0) == 0x80) continue;
-        size_t need = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+        size_t need = c < 0x80         ? 1
+                      : (c >> 5) == 6  ? 2
+                      : (c >> 4) == 14 ? 3
+                      : (c >> 3) == 30 ? 4
+                                       : 1;
         if (need > k) end = b.size() - k;
         break;
     }
@@ -105,10 +114,14 @@ TextEncoding TextCodec::detect(std::string_view b) {
 
 std::string_view TextCodec::bom(TextEncoding e) {
     switch (e) {
-        case TextEncoding::Utf8Bom: return "\xEF\xBB\xBF";
-        case TextEncoding::Utf16LE: return "\xFF\xFE";
-        case TextEncoding::Utf16BE: return "\xFE\xFF";
-        default: return {};
+        case TextEncoding::Utf8Bom:
+            return "\xEF\xBB\xBF";
+        case TextEncoding::Utf16LE:
+            return "\xFF\xFE";
+        case TextEncoding::Utf16BE:
+            return "\xFE\xFF";
+        default:
+            return {};
     }
 }
 
@@ -121,20 +134,27 @@ std::u16string TextCodec::decode(std::string_view b, TextEncoding* detected) {
 
 std::u16string TextCodec::decodeAs(std::string_view b, TextEncoding e) {
     switch (e) {
-        case TextEncoding::Utf16LE: return fromUtf16Bytes(b, false);
-        case TextEncoding::Utf16BE: return fromUtf16Bytes(b, true);
+        case TextEncoding::Utf16LE:
+            return fromUtf16Bytes(b, false);
+        case TextEncoding::Utf16BE:
+            return fromUtf16Bytes(b, true);
         case TextEncoding::Ansi:
             return fromUtf16Bytes(convert("UTF-16LE", "GB18030", b, "\xFD\xFF"), false);
-        default: return fromUtf8Lenient(b);
+        default:
+            return fromUtf8Lenient(b);
     }
 }
 
 std::string TextCodec::encode(std::u16string_view s, TextEncoding e) {
     switch (e) {
-        case TextEncoding::Utf16LE: return toUtf16Bytes(s, false);
-        case TextEncoding::Utf16BE: return toUtf16Bytes(s, true);
-        case TextEncoding::Ansi: return convert("GB18030", "UTF-16LE", toUtf16Bytes(s, false), "?");
-        default: return convert("UTF-8", "UTF-16LE", toUtf16Bytes(s, false), "?");
+        case TextEncoding::Utf16LE:
+            return toUtf16Bytes(s, false);
+        case TextEncoding::Utf16BE:
+            return toUtf16Bytes(s, true);
+        case TextEncoding::Ansi:
+            return convert("GB18030", "UTF-16LE", toUtf16Bytes(s, false), "?");
+        default:
+            return convert("UTF-8", "UTF-16LE", toUtf16Bytes(s, false), "?");
     }
 }
 

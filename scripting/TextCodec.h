@@ -11,7 +11,7 @@ namespace scripting {
 enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Ansi };
 
 class TextCodec {
-public:
+  public:
     // A byte-order mark wins; otherwise valid UTF-8 is UTF-8; anything else
     // is the ANSI code page.
     static TextEncoding detect(std::string_view bytes);

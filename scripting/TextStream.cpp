@@ -64,7 +64,14 @@ void TextStream::decodeMore(std::string& b, bool atEnd) {
 
 bool TextStream::ensure(size_t count) {
     while (text_.size() - pos_ < count && !sourceDone_) {
-        if (!source_->read(pending_)) sourceDone_ = true;
+        bool more;
+        if (engine_) {
+            vbs::BuiltinContext::HostPause pause(*engine_);
+            more = source_->read(pending_);
+        } else {
+            more = source_->read(pending_);
+        }
+        if (!more) sourceDone_ = true;
         decodeMore(pending_, sourceDone_);
     }
     return text_.size() - pos_ >= count;
@@ -172,9 +179,7 @@ void TextStream::write(std::u16string_view s) {
     track(s);
 }
 
-void TextStream::writeLine(std::u16string_view s) {
-    write(std::u16string(s) + newline_);
-}
+void TextStream::writeLine(std::u16string_view s) { write(std::u16string(s) + newline_); }
 
 void TextStream::close() {
     if (closed_) return;

@@ -8,11 +8,12 @@
 #include "HostObject.h"
 #include "StreamIo.h"
 #include "TextCodec.h"
+#include "vbscript/engine.h"
 
 namespace scripting {
 
 class TextStream : public HostObject<TextStream> {
-public:
+  public:
     // How bytes become text when reading. Auto: a byte-order mark wins, then
     // valid UTF-8, else the ANSI code page.
     enum class Decoding { Auto, Utf16LE, Utf8 };
@@ -21,6 +22,10 @@ public:
     // `newline` is what WriteLine ends a line with (CR LF in files).
     static vbs::Ref<TextStream> writer(std::unique_ptr<ByteSink> sink, TextEncoding encoding,
                                        std::u16string newline = u"\r\n");
+
+    // Reading may wait for a program or the terminal; the engine's clock is
+    // paused meanwhile so the wait does not count as script time.
+    void pauseWhileWaiting(vbs::Engine* engine) { engine_ = engine; }
 
     static const std::vector<Member<TextStream>>& members();
     std::u16string typeName() const override { return u"TextStream"; }
@@ -38,7 +43,7 @@ public:
     int32_t line() const { return line_; }
     int32_t column() const { return column_; }
 
-private:
+  private:
     TextStream() = default;
     void requireReading() const;
     void requireWriting() const;
@@ -52,6 +57,7 @@ private:
 
     std::unique_ptr<ByteSource> source_;
     std::unique_ptr<ByteSink> sink_;
+    vbs::Engine* engine_ = nullptr;
     Decoding decoding_ = Decoding::Auto;
     TextEncoding encoding_ = TextEncoding::Utf8;
     std::u16string newline_;

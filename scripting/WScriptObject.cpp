@@ -24,9 +24,12 @@ std::u16string WScriptObject::echoText(const vbs::Value& value) {
     V v = value.isObject() && value.obj() ? value.resolved() : value;
     if (v.isNothing()) vbs::throwError(91);
     switch (v.type()) {
-        case vbs::vtBoolean: return v.rawBoolean() ? u"-1" : u"0";
-        case vbs::vtNull: return u"null";
-        case vbs::vtEmpty: return u"";
+        case vbs::vtBoolean:
+            return v.rawBoolean() ? u"-1" : u"0";
+        case vbs::vtNull:
+            return u"null";
+        case vbs::vtEmpty:
+            return u"";
         default:
             if (v.isArray()) vbs::throwError(13);
             return v.toString();
@@ -36,13 +39,15 @@ std::u16string WScriptObject::echoText(const vbs::Value& value) {
 vbs::Value WScriptObject::stream(int which) {
     // Only the console host has standard streams to offer.
     if (!info_.console) {
-        vbs::throwError(static_cast<int32_t>(0x80070006u), u"句柄无效：只有控制台宿主 cscript 提供 StdIn、StdOut 和 StdErr。",
+        vbs::throwError(static_cast<int32_t>(0x80070006u),
+                        u"句柄无效：只有控制台宿主 cscript 提供 StdIn、StdOut 和 StdErr。",
                         u"WScript");
     }
     auto& s = streams_[which];
     if (!s) {
         if (which == 0) {
             s = TextStream::reader(std::make_unique<FdSource>(0), TextStream::Decoding::Auto);
+            s->pauseWhileWaiting(&engine_);
         } else {
             std::FILE* f = which == 1 ? stdout : stderr;
             s = TextStream::writer(std::make_unique<FileSink>(f, false), TextEncoding::Utf8, u"\n");
@@ -114,7 +119,8 @@ const std::vector<Member<WScriptObject>>& WScriptObject::members() {
          }},
         {u"GetObject",
          [](W& w, Args a, V& r) {
-             r = objectValue(vbs::BuiltinContext(w.engine_).getObject(argText(a, 0), optText(a, 1, u"")));
+             r = objectValue(
+                 vbs::BuiltinContext(w.engine_).getObject(argText(a, 0), optText(a, 1, u"")));
          }},
         {u"ConnectObject",
          [](W&, Args, V&) { throwUnsupported(u"WScript.ConnectObject", u"不支持连接对象事件。"); }},

@@ -28,7 +28,7 @@ struct ScriptInfo {
 };
 
 class WScriptObject : public HostObject<WScriptObject> {
-public:
+  public:
     WScriptObject(ScriptInfo info, vbs::Engine& engine, HostUi& ui);
     static const std::vector<Member<WScriptObject>>& members();
     std::u16string typeName() const override { return u"Object"; }
@@ -40,7 +40,7 @@ public:
     // WScript.Echo's text for one value: Booleans as -1 and 0, Null as "null".
     static std::u16string echoText(const vbs::Value& v);
 
-private:
+  private:
     vbs::Value stream(int which);
     ScriptInfo info_;
     vbs::Engine& engine_;

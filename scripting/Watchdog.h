@@ -11,7 +11,7 @@
 namespace scripting {
 
 class Watchdog {
-public:
+  public:
     // `expire` runs on the watchdog's thread and must not return.
     explicit Watchdog(std::function<void()> expire);
     ~Watchdog();
@@ -21,7 +21,7 @@ public:
     // Starts counting `seconds` from now again; 0 switches the limit off.
     void arm(int seconds);
 
-private:
+  private:
     void loop();
 
     std::function<void()> expire_;

@@ -8,7 +8,7 @@
 namespace scripting {
 
 class WshEnvironment : public HostObject<WshEnvironment> {
-public:
+  public:
     explicit WshEnvironment(std::u16string kind);
     static const std::vector<Member<WshEnvironment>>& members();
     std::u16string typeName() const override { return u"IWshEnvironment"; }
@@ -21,7 +21,7 @@ public:
     // %NAME% replaced by its value; unknown names stay as written.
     static std::u16string expand(std::u16string_view text);
 
-private:
+  private:
     void requireWritable() const;
     std::u16string kind_;
 };

@@ -6,17 +6,20 @@
 
 namespace scripting {
 
-WshExec::WshExec(std::unique_ptr<ChildProcess> child) : child_(std::move(child)) {
+WshExec::WshExec(std::unique_ptr<ChildProcess> child, vbs::Engine* engine)
+    : child_(std::move(child)) {
     int fd = child_->takeStdin();
     std::FILE* in = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
     if (!in && fd >= 0) ::close(fd);
     // Linux programs talk UTF-8; their output is read with the same rules
     // as files, so ANSI (GBK) output is understood too.
     stdIn_ = TextStream::writer(std::make_unique<FileSink>(in, true), TextEncoding::Utf8, u"\n");
-    stdOut_ = TextStream::reader(std::make_unique<PipeSource>(child_->out()),
-                                 TextStream::Decoding::Auto);
-    stdErr_ = TextStream::reader(std::make_unique<PipeSource>(child_->err()),
-                                 TextStream::Decoding::Auto);
+    stdOut_ =
+        TextStream::reader(std::make_unique<PipeSource>(child_->out()), TextStream::Decoding::Auto);
+    stdErr_ =
+        TextStream::reader(std::make_unique<PipeSource>(child_->err()), TextStream::Decoding::Auto);
+    stdOut_->pauseWhileWaiting(engine);
+    stdErr_->pauseWhileWaiting(engine);
 }
 
 const std::vector<Member<WshExec>>& WshExec::members() {

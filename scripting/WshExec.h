@@ -10,12 +10,12 @@
 namespace scripting {
 
 class WshExec : public HostObject<WshExec> {
-public:
-    explicit WshExec(std::unique_ptr<ChildProcess> child);
+  public:
+    WshExec(std::unique_ptr<ChildProcess> child, vbs::Engine* engine);
     static const std::vector<Member<WshExec>>& members();
     std::u16string typeName() const override { return u"IWshExec"; }
 
-private:
+  private:
     std::unique_ptr<ChildProcess> child_;
     vbs::Ref<TextStream> stdIn_, stdOut_, stdErr_;
 };

@@ -7,7 +7,7 @@
 namespace scripting {
 
 class WshNetwork : public HostObject<WshNetwork> {
-public:
+  public:
     static const std::vector<Member<WshNetwork>>& members();
     std::u16string typeName() const override { return u"IWshNetwork2"; }
 };

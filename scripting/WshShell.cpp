@@ -23,12 +23,12 @@ const char16_t kDefaultTitle[] = u"Windows Script Host";
 
 // Pauses the engine's clock while the host waits on something outside it.
 class Pause {
-public:
+  public:
     explicit Pause(vbs::Engine* e) {
         if (e) guard_.emplace(*e);
     }
 
-private:
+  private:
     std::optional<vbs::BuiltinContext::HostPause> guard_;
 };
 
@@ -58,7 +58,8 @@ int32_t WshShell::run(const std::u16string& command, bool wait) {
     return child->wait();
 }
 
-int WshShell::popup(const std::u16string& text, int seconds, const std::u16string& title, int type) {
+int WshShell::popup(const std::u16string& text, int seconds, const std::u16string& title,
+                    int type) {
     auto* host = engine_ ? dynamic_cast<ScriptHostServices*>(engine_->hostServices()) : nullptr;
     if (host) {
         Pause pause(engine_);
@@ -77,7 +78,9 @@ const std::vector<Member<WshShell>>& WshShell::members() {
              r = V(s.run(argText(a, 0), optBool(a, 2, false)));
          }},
         {u"Exec",
-         [](S&, Args a, V& r) { r = objectValue(new WshExec(ChildProcess::start(argText(a, 0), true))); }},
+         [](S& s, Args a, V& r) {
+             r = objectValue(new WshExec(ChildProcess::start(argText(a, 0), true), s.engine_));
+         }},
         {u"Environment",
          [](S&, Args a, V& r) { r = objectValue(new WshEnvironment(optText(a, 0, u"SYSTEM"))); }},
         {u"ExpandEnvironmentStrings",
@@ -98,8 +101,10 @@ const std::vector<Member<WshShell>>& WshShell::members() {
          }},
         {u"SpecialFolders",
          [](S&, Args a, V& r) {
-             if (omitted(a, 0)) r = objectValue(new WshSpecialFolders);
-             else r = V(WshSpecialFolders::path(argText(a, 0)));
+             if (omitted(a, 0))
+                 r = objectValue(new WshSpecialFolders);
+             else
+                 r = V(WshSpecialFolders::path(argText(a, 0)));
          }},
         {u"RegRead", refuse<kRegRead, kNoRegistry>},
         {u"RegWrite", refuse<kRegWrite, kNoRegistry>},

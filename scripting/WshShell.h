@@ -9,7 +9,7 @@
 namespace scripting {
 
 class WshShell : public HostObject<WshShell> {
-public:
+  public:
     // `engine` (may be null) is paused while the script waits for a child
     // or a dialog, and supplies the host's Popup.
     explicit WshShell(vbs::Engine* engine) : engine_(engine) {}
@@ -19,7 +19,7 @@ public:
     int32_t run(const std::u16string& command, bool wait);
     int popup(const std::u16string& text, int seconds, const std::u16string& title, int type);
 
-private:
+  private:
     vbs::Engine* engine_;
 };
 

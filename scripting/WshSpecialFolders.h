@@ -8,7 +8,7 @@
 namespace scripting {
 
 class WshSpecialFolders : public HostObject<WshSpecialFolders> {
-public:
+  public:
     static const std::vector<Member<WshSpecialFolders>>& members();
     std::u16string typeName() const override { return u"IWshCollection"; }
     bool enumerate(std::vector<vbs::Value>& items) override;

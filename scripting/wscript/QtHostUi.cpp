@@ -12,7 +12,9 @@ namespace scripting {
 
 namespace {
 
-QString qs(const std::u16string& s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(const std::u16string& s) {
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 struct ButtonInfo {
     int answer;
@@ -21,9 +23,9 @@ struct ButtonInfo {
 };
 
 const ButtonInfo kButtons[] = {
-    {1, QMessageBox::Ok, "确定"},      {2, QMessageBox::Cancel, "取消"},
-    {3, QMessageBox::Abort, "中止"},   {4, QMessageBox::Retry, "重试"},
-    {5, QMessageBox::Ignore, "忽略"},  {6, QMessageBox::Yes, "是"},
+    {1, QMessageBox::Ok, "确定"},     {2, QMessageBox::Cancel, "取消"},
+    {3, QMessageBox::Abort, "中止"},  {4, QMessageBox::Retry, "重试"},
+    {5, QMessageBox::Ignore, "忽略"}, {6, QMessageBox::Yes, "是"},
     {7, QMessageBox::No, "否"},
 };
 
@@ -31,17 +33,23 @@ const std::vector<std::vector<int>> kSets = {{1}, {1, 2}, {3, 4, 5}, {6, 7, 2}, 
 
 QMessageBox::Icon iconFor(int buttons) {
     switch (buttons & 0x70) {
-        case 16: return QMessageBox::Critical;
-        case 32: return QMessageBox::Question;
-        case 48: return QMessageBox::Warning;
-        case 64: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
 }  // namespace
 
-int QtHostUi::show(const std::u16string& text, int buttons, const std::u16string& title, int seconds) {
+int QtHostUi::show(const std::u16string& text, int buttons, const std::u16string& title,
+                   int seconds) {
     QMessageBox box(iconFor(buttons), qs(title.empty() ? u"VBScript" : title), qs(text));
     int set = buttons & 0xF;
     if (set >= static_cast<int>(kSets.size())) set = 0;
@@ -55,7 +63,8 @@ int QtHostUi::show(const std::u16string& text, int buttons, const std::u16string
     }
     // Closing the window answers as Cancel would, or as the last button.
     bool hasCancel = std::find(answers.begin(), answers.end(), 2) != answers.end();
-    box.setEscapeButton(box.button(hasCancel ? QMessageBox::Cancel : kButtons[answers.back() - 1].button));
+    box.setEscapeButton(
+        box.button(hasCancel ? QMessageBox::Cancel : kButtons[answers.back() - 1].button));
     if (buttons & 0x40000) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     bool timedOut = false;
     if (seconds > 0) {
@@ -93,10 +102,12 @@ vbs::Value QtHostUi::inputBox(const std::u16string& prompt, const std::u16string
     dialog.setCancelButtonText(QString::fromUtf8("取消"));
     if (dialog.exec() != QDialog::Accepted) return vbs::Value();
     QString v = dialog.textValue();
-    return vbs::Value(std::u16string(reinterpret_cast<const char16_t*>(v.utf16()), static_cast<size_t>(v.size())));
+    return vbs::Value(std::u16string(reinterpret_cast<const char16_t*>(v.utf16()),
+                                     static_cast<size_t>(v.size())));
 }
 
-int QtHostUi::popup(const std::u16string& text, int seconds, const std::u16string& title, int buttons) {
+int QtHostUi::popup(const std::u16string& text, int seconds, const std::u16string& title,
+                    int buttons) {
     return show(text, buttons, title, seconds);
 }
 

@@ -9,7 +9,7 @@ class QMessageBox;
 namespace scripting {
 
 class QtHostUi : public HostUi {
-public:
+  public:
     void echo(const std::u16string& text) override;
     void error(const std::u16string& title, const std::u16string& text) override;
     int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
@@ -18,7 +18,7 @@ public:
     int popup(const std::u16string& text, int seconds, const std::u16string& title,
               int buttons) override;
 
-private:
+  private:
     // Shows a box in MsgBox style (buttons, icon, default button); gives up
     // after `seconds` when positive and then returns -1.
     int show(const std::u16string& text, int buttons, const std::u16string& title, int seconds);

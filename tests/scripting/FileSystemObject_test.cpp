@@ -1,12 +1,15 @@
 // FileSystemObject on real files in a temporary folder: text streams in each
 // encoding, the file and folder operations and the errors scripts test for.
+#include "FileSystemObject.h"
+
 #include <sys/stat.h>
+#include <sys/time.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ctime>
 
-#include "FileSystemObject.h"
 #include "ScriptingTestSupport.h"
 #include "TestSupport.h"
 
@@ -16,14 +19,18 @@ using vbs::Value;
 namespace {
 
 class FsoTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     vbs::Ref<scripting::FileSystemObject> fso{new scripting::FileSystemObject};
 
     std::string path(const std::string& name) { return dir.path().toStdString() + "/" + name; }
     QString qpath(const std::string& name) { return QString::fromStdString(path(name)); }
-    Value call(std::u16string_view name, std::vector<Value> args) { return invoke(*fso, name, std::move(args)); }
-    void write(const std::string& name, const QByteArray& bytes) { ASSERT_TRUE(TestSupport::writeBytes(qpath(name), bytes)); }
+    Value call(std::u16string_view name, std::vector<Value> args) {
+        return invoke(*fso, name, std::move(args));
+    }
+    void write(const std::string& name, const QByteArray& bytes) {
+        ASSERT_TRUE(TestSupport::writeBytes(qpath(name), bytes));
+    }
     QByteArray bytes(const std::string& name) { return TestSupport::readBytes(qpath(name)); }
     // Writes lines through CreateTextFile and closes the stream.
     void writeLines(const std::string& name, std::vector<std::string> lines, bool unicode = false) {
@@ -58,7 +65,8 @@ TEST_F(FsoTest, ReadingUnderstandsUtf8AndEveryLineEnd) {
     write("m.txt", "\xEF\xBB\xBFone\ntwo\rthree\r\nfour");
     Value ts = open("m.txt");
     std::vector<std::string> lines;
-    while (!get(obj(ts), u"AtEndOfStream").toBool()) lines.push_back(s(invoke(obj(ts), u"ReadLine")));
+    while (!get(obj(ts), u"AtEndOfStream").toBool())
+        lines.push_back(s(invoke(obj(ts), u"ReadLine")));
     EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four"}));
 }
 
@@ -83,7 +91,9 @@ TEST_F(FsoTest, AppendingKeepsTheEncodingTheFileHas) {
     ts = open("uni.txt", 8);
     invoke(obj(ts), u"Write", {u("b")});
     invoke(obj(ts), u"Close");
-    EXPECT_EQ(bytes("uni.txt"), QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0", 10));
+    EXPECT_EQ(bytes("uni.txt"), QByteArray("\xFF\xFE"
+                                           "a\0\r\0\n\0b\0",
+                                           10));
 }
 
 TEST_F(FsoTest, StreamsRefuseTheWrongDirection) {
@@ -148,7 +158,10 @@ TEST_F(FsoTest, CopyMoveAndDeleteFiles) {
     call(u"CopyFile", {u(path("*.log")), u(path("out/"))});
     EXPECT_TRUE(QFile::exists(qpath("out/a.log")) && QFile::exists(qpath("out/b.log")));
     EXPECT_FALSE(QFile::exists(qpath("out/c.txt")));
-    EXPECT_EQ(errorOf([&] { call(u"CopyFile", {u(path("c.txt")), u(path("a.log")), Value(false)}); }), 58);
+    EXPECT_EQ(errorOf([&] {
+                  call(u"CopyFile", {u(path("c.txt")), u(path("a.log")), Value(false)});
+              }),
+              58);
     EXPECT_EQ(bytes("a.log"), QByteArray("1\r\n"));
     EXPECT_EQ(errorOf([&] { call(u"CopyFile", {u(path("nope.txt")), u(path("x.txt"))}); }), 53);
     EXPECT_EQ(errorOf([&] { call(u"MoveFile", {u(path("c.txt")), u(path("a.log"))}); }), 58);
@@ -179,7 +192,10 @@ TEST_F(FsoTest, FoldersCopyMoveDeleteAndRefuseToCopyIntoThemselves) {
     writeLines("src/sub/f.txt", {"deep"});
     call(u"CopyFolder", {u(path("src")), u(path("dst"))});
     EXPECT_EQ(bytes("dst/sub/f.txt"), QByteArray("deep\r\n"));
-    EXPECT_EQ(errorOf([&] { call(u"CopyFolder", {u(path("src")), u(path("src/sub/inner"))}); }), 70);
+    EXPECT_EQ(errorOf([&] {
+                  call(u"CopyFolder", {u(path("src")), u(path("src/sub/inner"))});
+              }),
+              70);
     call(u"MoveFolder", {u(path("dst")), u(path("moved"))});
     EXPECT_TRUE(QDir(qpath("moved/sub")).exists());
     EXPECT_EQ(errorOf([&] { call(u"DeleteFolder", {u(path("nothere"))}); }), 76);
@@ -219,9 +235,28 @@ TEST_F(FsoTest, RenamingThroughNameKeepsTheObjectUsable) {
     EXPECT_EQ(get(obj(f), u"Size").toLong(), 3);
 }
 
+TEST_F(FsoTest, DatesAreLocalTimesInTheLanguagesForm) {
+    writeLines("d.txt", {"x"});
+    std::tm local{};
+    local.tm_year = 2024 - 1900;
+    local.tm_mon = 2;
+    local.tm_mday = 5;
+    local.tm_hour = 14;
+    local.tm_min = 30;
+    local.tm_isdst = -1;
+    std::time_t t = std::mktime(&local);
+    struct timeval times[2] = {{t, 0}, {t, 0}};
+    ASSERT_EQ(::utimes(path("d.txt").c_str(), times), 0);
+    Value modified = get(obj(call(u"GetFile", {u(path("d.txt"))})), u"DateLastModified");
+    EXPECT_EQ(modified.type(), vbs::vtDate);
+    // 2024-03-05 is day 45356 counted from 1899-12-30; 14:30 is 0.6041667.
+    EXPECT_NEAR(modified.rawDate(), 45356.0 + 14.5 / 24, 1e-6);
+}
+
 TEST_F(FsoTest, SpecialFoldersAndDrives) {
     qputenv("TMPDIR", dir.path().toUtf8());
-    EXPECT_EQ(s(get(obj(call(u"GetSpecialFolder", {Value(2)})), u"Path")), dir.path().toStdString());
+    EXPECT_EQ(s(get(obj(call(u"GetSpecialFolder", {Value(2)})), u"Path")),
+              dir.path().toStdString());
     EXPECT_EQ(errorOf([&] { call(u"GetSpecialFolder", {Value(7)}); }), 5);
     EXPECT_TRUE(call(u"DriveExists", {u("c:")}).toBool());
     EXPECT_FALSE(call(u"DriveExists", {u("Q:")}).toBool());

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "WScriptObject.h"
 #include "WshArguments.h"
+#include "WshNamedArguments.h"
 
 using namespace ScriptingTest;
 using scripting::HostOptions;
@@ -63,8 +64,14 @@ TEST(ScriptFileTest, ReadsEveryEncodingTheEditorWrites) {
         EXPECT_EQ(vbs::toUtf8(text), expected);
     };
     check("\xEF\xBB\xBFMsgBox \"\xE4\xB8\xAD\"", "MsgBox \"中\"");
-    check(QByteArray("\xFF\xFEx\0=\0" "1\0", 8), "x=1");
-    check(QByteArray("\xFE\xFF\0x\0=\0" "1", 8), "x=1");
+    check(QByteArray("\xFF\xFEx\0=\0"
+                     "1\0",
+                     8),
+          "x=1");
+    check(QByteArray("\xFE\xFF\0x\0=\0"
+                     "1",
+                     8),
+          "x=1");
     check("MsgBox \"\xD6\xD0\xCE\xC4\"\r\n", "MsgBox \"中文\"\r\n");
     check("' plain\n", "' plain\n");
     std::u16string text, problem;

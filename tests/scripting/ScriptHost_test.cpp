@@ -17,7 +17,7 @@ struct HostRun {
 };
 
 class HostTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
 
     QString script(const QString& name, const QByteArray& text) {
@@ -45,7 +45,8 @@ protected:
 };
 
 TEST_F(HostTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
-    QString s = script("e.vbs", "WScript.Echo \"a\", 1, True\r\nWScript.Echo\r\nWScript.Echo \"中文\"\r\n");
+    QString s =
+        script("e.vbs", "WScript.Echo \"a\", 1, True\r\nWScript.Echo\r\nWScript.Echo \"中文\"\r\n");
     HostRun r = run({s});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QString::fromUtf8("a 1 -1\n\n中文\n"));
@@ -53,14 +54,17 @@ TEST_F(HostTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
 }
 
 TEST_F(HostTest, QuitSetsTheExitCodeEvenUnderResumeNext) {
-    QString s = script("q.vbs", "On Error Resume Next\nWScript.Echo \"before\"\nWScript.Quit 42\nWScript.Echo \"after\"\n");
+    QString s = script(
+        "q.vbs",
+        "On Error Resume Next\nWScript.Echo \"before\"\nWScript.Quit 42\nWScript.Echo \"after\"\n");
     HostRun r = run({s});
     EXPECT_EQ(r.code, 42);
     EXPECT_EQ(r.out, "before\n");
 }
 
 TEST_F(HostTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
-    QString s = script("err.vbs", "WScript.Echo \"start\"\nDim x\nx = 1 / 0\nWScript.Echo \"never\"\n");
+    QString s =
+        script("err.vbs", "WScript.Echo \"start\"\nDim x\nx = 1 / 0\nWScript.Echo \"never\"\n");
     HostRun r = run({s});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "start\n");
@@ -78,11 +82,12 @@ TEST_F(HostTest, ASyntaxErrorStopsTheScriptBeforeItRuns) {
 }
 
 TEST_F(HostTest, ArgumentsAndNamesReachTheScript) {
-    QString s = script("args.vbs",
-                       "Set a = WScript.Arguments\n"
-                       "WScript.Echo a.Count, a(0), a.Named(\"out\"), a.Named.Exists(\"v\"), a.Unnamed(1)\n"
-                       "WScript.Echo WScript.ScriptName, WScript.ScriptFullName = \"" +
-                           dir.filePath("args.vbs").toUtf8() + "\"\n");
+    QString s =
+        script("args.vbs",
+               "Set a = WScript.Arguments\n"
+               "WScript.Echo a.Count, a(0), a.Named(\"out\"), a.Named.Exists(\"v\"), a.Unnamed(1)\n"
+               "WScript.Echo WScript.ScriptName, WScript.ScriptFullName = \"" +
+                   dir.filePath("args.vbs").toUtf8() + "\"\n");
     HostRun r = run({"//nologo", s, "first", "/out:x.txt", "/v", "second"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "4 first x.txt -1 second\nargs.vbs -1\n");
@@ -97,7 +102,9 @@ TEST_F(HostTest, ScriptsAreFoundWithoutTheirExtension) {
 TEST_F(HostTest, GbkAndUtf16ScriptsRun) {
     QString gbk = script("gbk.vbs", "WScript.Echo \"\xD6\xD0\xCE\xC4\"\r\n");
     EXPECT_EQ(run({gbk}).out, QString::fromUtf8("中文\n"));
-    QString u16 = script("u16.vbs", QByteArray("\xFF\xFEW\0S\0c\0r\0i\0p\0t\0.\0E\0c\0h\0o\0 \0" "7\0", 30));
+    QString u16 = script("u16.vbs", QByteArray("\xFF\xFEW\0S\0c\0r\0i\0p\0t\0.\0E\0c\0h\0o\0 \0"
+                                               "7\0",
+                                               30));
     EXPECT_EQ(run({u16}).out, "7\n");
 }
 
@@ -140,7 +147,8 @@ TEST_F(HostTest, StandardStreamsWorkInTheConsole) {
 }
 
 TEST_F(HostTest, TimeOutEndsASleepingScript) {
-    QString s = script("t.vbs", "WScript.Echo \"go\"\nWScript.Sleep 20000\nWScript.Echo \"late\"\n");
+    QString s =
+        script("t.vbs", "WScript.Echo \"go\"\nWScript.Sleep 20000\nWScript.Echo \"late\"\n");
     HostRun r = run({"//T:1", s});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "go\n");
@@ -158,7 +166,8 @@ TEST_F(HostTest, TimeOutEndsABusyLoop) {
 TEST_F(HostTest, CommandLineMistakesAreExplained) {
     HostRun missing = run({dir.filePath("nothing.vbs")});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_TRUE(missing.err.contains(QString::fromUtf8("找不到脚本文件"))) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QString::fromUtf8("找不到脚本文件")))
+        << missing.err.toStdString();
     HostRun bad = run({"//Zap", "x.vbs"});
     EXPECT_EQ(bad.code, 1);
     EXPECT_TRUE(bad.err.contains("//Zap"));
@@ -178,7 +187,8 @@ TEST_F(HostTest, UnknownComponentsAndWmiFailClearly) {
     HostRun r = run({s});
     QStringList lines = r.out.split('\n');
     ASSERT_GE(lines.size(), 2);
-    EXPECT_TRUE(lines[0].startsWith("429 ") && lines[0].contains("Excel.Application")) << r.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("429 ") && lines[0].contains("Excel.Application"))
+        << r.out.toStdString();
     EXPECT_TRUE(lines[1].startsWith("429 ") && lines[1].contains("WMI")) << r.out.toStdString();
 }
 
@@ -186,7 +196,8 @@ TEST_F(HostTest, AnAdministrationScriptWrittenForWindowsRunsUnchanged) {
     // Files and folders, a class, a dictionary, regular expressions, dates,
     // an external program and its output; the exit code is the error count.
     QString src = QStringLiteral(KORVEL_SOURCE_DIR "/tests/scripting/scripts/");
-    HostRun r = run({"//nologo", src + "log_report.vbs", "/root:" + dir.filePath("work"), "/keep:20"});
+    HostRun r =
+        run({"//nologo", src + "log_report.vbs", "/root:" + dir.filePath("work"), "/keep:20"});
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.code, 4);
     EXPECT_EQ(r.out, QString::fromUtf8(TestSupport::readBytes(src + "log_report.expected")));

@@ -12,7 +12,8 @@
 
 namespace ScriptingTest {
 
-inline vbs::Value invoke(vbs::Object& o, std::u16string_view name, std::vector<vbs::Value> args = {},
+inline vbs::Value invoke(vbs::Object& o, std::u16string_view name,
+                         std::vector<vbs::Value> args = {},
                          vbs::InvokeKind kind = vbs::InvokeKind::Call) {
     std::vector<vbs::Value*> ptrs;
     for (auto& a : args) ptrs.push_back(&a);

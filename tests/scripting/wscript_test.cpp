@@ -92,7 +92,7 @@ TEST(QtHostUiTest, ErrorsShowTheirTextInACriticalBox) {
 }
 
 class WscriptProgramTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     int run(const QByteArray& code, QStringList extra = {}) {
         QString path = dir.filePath("w.vbs");
@@ -119,7 +119,8 @@ TEST_F(WscriptProgramTest, BatchModeRunsWithoutAnyWindow) {
         "f.Close\n"
         "WScript.Quit 3\n";
     EXPECT_EQ(run(code, {"//B"}), 3);
-    EXPECT_EQ(TestSupport::readBytes(dir.filePath("done.txt")), QByteArray("Windows Script Host|d"));
+    EXPECT_EQ(TestSupport::readBytes(dir.filePath("done.txt")),
+              QByteArray("Windows Script Host|d"));
     EXPECT_TRUE(stdoutText.isEmpty());
 }
 
@@ -131,7 +132,8 @@ TEST_F(WscriptProgramTest, StandardStreamsBelongToTheConsoleHost) {
     QByteArray code =
         "On Error Resume Next\n"
         "Set o = WScript.StdOut\n"
-        "CreateObject(\"Scripting.FileSystemObject\").CreateTextFile(\"e.txt\").Write Hex(Err.Number)\n";
+        "CreateObject(\"Scripting.FileSystemObject\").CreateTextFile(\"e.txt\").Write "
+        "Hex(Err.Number)\n";
     EXPECT_EQ(run(code, {"//B"}), 0);
     EXPECT_EQ(TestSupport::readBytes(dir.filePath("e.txt")), QByteArray("80070006"));
 }
