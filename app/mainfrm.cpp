@@ -17,6 +17,14 @@
 #include "ScriptControl.h"
 #include "ScriptRunner.h"
 #include "StatementInsertion.h"
+#include "aboutfrm.h"
+#include "ezj.h"
+#include "favfrm.h"
+#include "helpfrm.h"
+#include "mysts.h"
+#include "setfrm.h"
+#include "thfrm.h"
+#include "toolsfrm.h"
 #include "ProcessLauncher.h"
 #include <QShortcut>
 #include "DialogServices.h"
@@ -100,6 +108,7 @@ mainfrm::mainfrm(Services services, QWidget* parent)
         this, *codebox, state, s_.dialogs, s_.launcher, optionQuestion,
         [this](const QString& t) { setStatus(t); }});
     connectCommands();
+    connectWindows();
     paintBackground(this, backColor_);
     paintBackground(titlebox, titleColor_);
     paintBackground(Picture1, statusColor_);
@@ -262,6 +271,12 @@ mainfrm::LoadOutcome mainfrm::Load() {
 void mainfrm::setStatus(const QString& text) { now->setText(text); }
 
 bool mainfrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton && Label4->rect().contains(me->position().toPoint()))
+            showModal<ezj>(s_.dialogs);
+        return true;
+    }
     if (watched == Picture3 && event->type() == QEvent::MouseButtonRelease) {
         const auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() == Qt::LeftButton && Picture3->rect().contains(me->position().toPoint()))
@@ -331,4 +346,34 @@ void mainfrm::mousePressEvent(QMouseEvent* e) {
     else if (e->button() == Qt::MiddleButton) b = 4;
     if (b) emit backgroundPressed(b);
     QWidget::mousePressEvent(e);
+}
+
+template <class Window, class... Args>
+void mainfrm::showModal(Args&&... args) {
+    Window w(std::forward<Args>(args)..., this);
+    w.setWindowModality(Qt::ApplicationModal);
+    w.exec();
+}
+
+void mainfrm::showTools() {
+    // Modeless and single: a second click brings the open one forward.
+    if (!tools_) {
+        tools_ = new toolsfrm(*host_, s_.dialogs, this);
+        tools_->setWindowFlag(Qt::Window);
+        tools_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    tools_->show();
+    tools_->raise();
+    tools_->activateWindow();
+}
+
+void mainfrm::connectWindows() {
+    connect(favourite, &BlueButton::Click, this, [this] { showModal<favfrm>(*host_, s_.dialogs); });
+    connect(my, &BlueButton::Click, this, [this] { showModal<mysts>(s_.dialogs); });
+    connect(help, &BlueButton::Click, this, [this] { showModal<helpfrm>(); });
+    connect(setting, &BlueButton::Click, this, [this] { showModal<setfrm>(s_.settings, s_.dialogs); });
+    connect(bluebutton1, &BlueButton::Click, this, [this] { showTools(); });
+    connect(bluebutton2, &BlueButton::Click, this, [this] { showModal<aboutfrm>(); });
+    connect(bluebutton3, &BlueButton::Click, this, [this] { showModal<thfrm>(s_.dialogs); });
+    Label4->installEventFilter(this);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -22,6 +23,7 @@ class QLabel;
 class SettingsStore;
 class StatementPanel;
 class StatementTable;
+class toolsfrm;
 
 // The main editor window: frameless, with its own title strip, the command
 // buttons, the code box and the statement library panel.
@@ -116,6 +118,13 @@ private:
     void applyColorScheme(const QString& bj);
     void paintBackground(QWidget* w, uint32_t color);
     void connectCommands();
+    void connectWindows();
+    // Opens a window modally; there is never more than one of each.
+    template <class Window, class... Args>
+    void showModal(Args&&... args);
+    void showTools();
+
+    QPointer<toolsfrm> tools_;
 
     WindowDrag drag_;
     bool pressOnBackground_ = false;
