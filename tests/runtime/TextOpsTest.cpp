@@ -54,3 +54,37 @@ TEST(TextOps, HexAndOctUseTwosComplement) {
     EXPECT_EQ(TextOps::upper(u"straße é"), u"STRAßE É");
     EXPECT_EQ(TextOps::lower(u"ÀB"), u"àb");
 }
+
+TEST(TextOps, LongSearchesAgreeWithAPlainScan) {
+    // Units that share a low byte (U+0061 'a' and U+4E61) must not make the search skip a match.
+    std::u16string hay;
+    for (int i = 0; i < 500; ++i) hay += (i % 7 == 0) ? u"\u4E61ba" : u"xab";
+    for (std::u16string needle : {u"aba", u"ab\u4E61", u"\u4E61ba", u"bax", u"zzz", u"b"}) {
+        for (size_t from : {size_t{0}, size_t{5}, size_t{700}, hay.size()}) {
+            EXPECT_EQ(TextOps::find(hay, needle, from, false), hay.find(needle, from))
+                << "from " << from;
+        }
+        size_t occurrences = 0;
+        for (size_t at = hay.find(needle); at != std::u16string::npos;
+             at = hay.find(needle, at + needle.size())) {
+            ++occurrences;
+        }
+        EXPECT_EQ(TextOps::split(hay, needle, -1, false).size(), occurrences + 1);
+    }
+    std::u16string replaced = TextOps::replace(hay, u"\u4E61ba", u"-", 0, -1, false);
+    EXPECT_EQ(replaced.find(u"\u4E61"), std::u16string::npos);
+    EXPECT_EQ(replaced.size(), hay.size() - 2 * 72);
+}
+
+TEST(TextOps, SingleUnitSearchFindsEveryPosition) {
+    // Every alignment of the unit within a word, and units that differ only in the high byte.
+    for (size_t len = 1; len < 12; ++len) {
+        for (size_t at = 0; at < len; ++at) {
+            std::u16string hay(len, u'\u0161');
+            hay[at] = u'a';
+            EXPECT_EQ(TextOps::find(hay, u"a", 0, false), at);
+            EXPECT_EQ(TextOps::find(hay, u"a", at + 1, false), TextOps::npos);
+            EXPECT_EQ(TextOps::find(hay, u"\u0261", 0, false), TextOps::npos);
+        }
+    }
+}

@@ -1,5 +1,8 @@
 #include "vbscript/runtime/TextOps.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "vbscript/runtime/CaseFold.h"
 #include "vbscript/runtime/RuntimeFault.h"
 
@@ -48,6 +51,57 @@ uint64_t twosComplement(int64_t value, bool sixteenBits) {
     return static_cast<uint64_t>(value) & (sixteenBits ? 0xFFFFu : 0xFFFFFFFFu);
 }
 
+// Finds one code unit, four at a time: a word holds four units, and a unit equal to `c`
+// becomes a zero lane that the subtraction trick below detects.
+size_t findUnit(std::u16string_view hay, char16_t c, size_t from) {
+    constexpr uint64_t kOnes = 0x0001000100010001ULL;
+    constexpr uint64_t kHighs = 0x8000800080008000ULL;
+    const uint64_t pattern = kOnes * c;
+    const char16_t* p = hay.data();
+    size_t i = from;
+    for (; i + 4 <= hay.size(); i += 4) {
+        uint64_t word;
+        std::memcpy(&word, p + i, sizeof word);
+        uint64_t x = word ^ pattern;
+        if (((x - kOnes) & ~x & kHighs) != 0) break;  // a candidate among these four
+    }
+    for (; i < hay.size(); ++i) {
+        if (p[i] == c) return i;
+    }
+    return TextOps::npos;
+}
+
+// Finds `needle` in `hay`: a plain scan near the start (most InStr loops find the next hit
+// within a few characters), then Horspool. The skip table is indexed by the low byte of each
+// code unit and keeps the smallest shift among the units that share it, so it never skips a
+// match; shifts are capped at 255 to keep the table one small block.
+size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from) {
+    using Traits = std::u16string_view::traits_type;
+    const size_t n = hay.size(), m = needle.size();
+    if (m == 0) return from <= n ? from : TextOps::npos;
+    if (from > n || n - from < m) return TextOps::npos;
+    if (m == 1) return findUnit(hay, needle[0], from);
+    const size_t lastStart = n - m;  // the last position a match can start at
+    const char16_t first = needle[0];
+    size_t pos = from;
+    for (const size_t plainEnd = std::min(lastStart, from + 256); pos <= plainEnd; ++pos) {
+        if (hay[pos] == first && Traits::compare(hay.data() + pos, needle.data(), m) == 0)
+            return pos;
+    }
+    if (pos > lastStart) return TextOps::npos;
+    uint8_t skip[256];
+    std::memset(skip, static_cast<int>(std::min<size_t>(m, 255)), sizeof skip);
+    for (size_t i = m > 256 ? m - 256 : 0; i + 1 < m; ++i)
+        skip[needle[i] & 0xFF] = static_cast<uint8_t>(m - 1 - i);
+    const char16_t last = needle[m - 1];
+    while (pos <= lastStart) {
+        char16_t c = hay[pos + m - 1];
+        if (c == last && Traits::compare(hay.data() + pos, needle.data(), m - 1) == 0) return pos;
+        pos += skip[c & 0xFF];
+    }
+    return TextOps::npos;
+}
+
 }  // namespace
 
 int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
@@ -63,9 +117,9 @@ int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
 
 size_t TextOps::find(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
     if (from > in.size()) return npos;
-    if (!text) return in.find(what, from);
+    if (!text) return findText(in, what, from);
     std::u16string a = folded(in), b = folded(what);
-    return std::u16string_view(a).find(b, from);
+    return findText(a, b, from);
 }
 
 size_t TextOps::findLast(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
@@ -91,7 +145,7 @@ std::u16string TextOps::replace(std::u16string_view in, std::u16string_view what
     out.reserve(rest.size());
     size_t pos = 0;
     for (int64_t done = 0; count < 0 || done < count; ++done) {
-        size_t hit = haystack.find(needle, pos);
+        size_t hit = findText(haystack, needle, pos);
         if (hit == npos) break;
         out.append(rest.substr(pos, hit - pos));
         out.append(with);
@@ -117,7 +171,7 @@ std::vector<std::u16string> TextOps::split(std::u16string_view in, std::u16strin
     }
     size_t pos = 0;
     while (limit < 0 || static_cast<int64_t>(parts.size()) < limit - 1) {
-        size_t hit = haystack.find(needle, pos);
+        size_t hit = findText(haystack, needle, pos);
         if (hit == npos) break;
         parts.emplace_back(in.substr(pos, hit - pos));
         pos = hit + needle.size();
