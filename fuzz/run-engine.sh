@@ -7,14 +7,19 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 OUT="$ROOT/build-fuzz-engine"
 SECONDS_TO_RUN=${1:-600}
 mkdir -p "$OUT/corpus" "$OUT/crashes"
-SOURCES=$(find "$ROOT/vbscript/src" -name '*.cpp' | sort)
+# Build from a snapshot, so edits made meanwhile cannot disturb the compiler.
+rm -rf "$OUT/snapshot"
+mkdir -p "$OUT/snapshot"
+cp -r "$ROOT/vbscript" "$ROOT/fuzz" "$OUT/snapshot/"
+SRC="$OUT/snapshot"
+SOURCES=$(find "$SRC/vbscript/src" -name '*.cpp' | sort)
 DEFS=""
-[ -f "$ROOT/vbscript/src/runtime/RuntimeLibrary.cpp" ] && DEFS="-DVBS_HAVE_RUNTIME_LIBRARY=1"
+[ -f "$SRC/vbscript/src/runtime/RuntimeLibrary.cpp" ] && DEFS="-DVBS_HAVE_RUNTIME_LIBRARY=1"
 echo "building fuzz_engine..."
 # shellcheck disable=SC2086
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    $DEFS -I"$ROOT/vbscript/include" -I"$ROOT/vbscript/src" \
-    "$ROOT/fuzz/engine/fuzz_engine.cpp" $SOURCES -o "$OUT/fuzz_engine"
+    $DEFS -I"$SRC/vbscript/include" -I"$SRC/vbscript/src" \
+    "$SRC/fuzz/engine/fuzz_engine.cpp" $SOURCES -o "$OUT/fuzz_engine"
 # Seed with the conformance scripts.
 find "$ROOT/tests/vbscript/cases" "$ROOT/tests/runtime" -name '*.vbs' -size -4k 2>/dev/null |
     while read -r f; do cp "$f" "$OUT/corpus/"; done

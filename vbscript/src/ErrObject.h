@@ -7,6 +7,7 @@ namespace vbs {
 
 class ErrObject : public Object {
   public:
+    ErrObject() { pausesClock_ = false; }
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     std::u16string typeName() const override { return u"ErrObject"; }

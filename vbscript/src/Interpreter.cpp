@@ -17,7 +17,7 @@ constexpr size_t kStackBudget = 4u << 20;  // bytes of native stack a script may
 // GetRef's result: calling it calls the procedure.
 class ProcRef : public Object {
   public:
-    ProcRef(Interpreter& in, Procedure* p) : life_(in.life), p_(p) {}
+    ProcRef(Interpreter& in, Procedure* p) : life_(in.life), p_(p) { pausesClock_ = false; }
     void invoke(std::u16string_view name, InvokeKind, std::span<Value* const> args,
                 Value& result) override {
         if (!name.empty()) throwError(438);
@@ -80,6 +80,7 @@ Value* Frame::dynLookup(const std::u16string& lower, bool create) {
 Instance::Instance(Interpreter& i, ClassDef* c)
     : life(i.life), cls(c), fields(c->fieldNames.size()) {
     engineKind_ = kInstanceKind;
+    pausesClock_ = false;
 }
 
 std::u16string Instance::typeName() const { return interp() ? cls->name : u"Object"; }
@@ -494,6 +495,24 @@ Value Interpreter::getRef(const Value& name) {
 
 // ---- calls ----
 
+void Interpreter::invokeHost(Object* o, std::u16string_view name, InvokeKind kind,
+                             std::span<Value* const> args, Value& result) {
+    Ref<Object> keep(o);
+    // Reading the clock costs; skip it when nothing would be counted.
+    if (!o->pausesClock() || engine.timeout() <= 0) {
+        guardHost([&] { o->invoke(name, kind, args, result); });
+        return;
+    }
+    pause();
+    try {
+        guardHost([&] { o->invoke(name, kind, args, result); });
+    } catch (...) {
+        resume();
+        throw;
+    }
+    resume();
+}
+
 namespace {
 struct DepthGuard {
     explicit DepthGuard(Interpreter& in) : in_(in) {
@@ -613,15 +632,7 @@ Value Interpreter::callValue(const Value& target0, std::span<Value* const> args,
             return callProc(p, inst, args);
         }
         Value r;
-        Ref<Object> keep(o);
-        pause();
-        try {
-            guardHost([&] { o->invoke(u"", kind, args, r); });
-        } catch (...) {
-            resume();
-            throw;
-        }
-        resume();
+        invokeHost(o, u"", kind, args, r);
         return r;
     }
     if (args.empty()) return target;
@@ -652,15 +663,7 @@ Value Interpreter::getMember(const Value& obj0, const std::u16string& name,
         }
     }
     Value r;
-    Ref<Object> keep(o);
-    pause();
-    try {
-        guardHost([&] { o->invoke(name, kind, args, r); });
-    } catch (...) {
-        resume();
-        throw;
-    }
-    resume();
+    invokeHost(o, name, kind, args, r);
     return r;
 }
 

@@ -93,6 +93,9 @@ class Interpreter {
                    std::span<Value* const> args, Value v, bool isSet);
     // Calling or indexing a value: arrays index, objects use their default member.
     Value callValue(const Value& target, std::span<Value* const> args, InvokeKind kind);
+    // Calls a non-script object, pausing the clock when it may block.
+    void invokeHost(Object* o, std::u16string_view name, InvokeKind kind,
+                    std::span<Value* const> args, Value& result);
     Value newInstance(ClassDef* cls);
     Value newObject(const std::u16string& name);  // New X for registry classes
 

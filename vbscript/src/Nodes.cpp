@@ -798,14 +798,15 @@ Flow ForEachStmt::exec(Frame& f) {
         } else if (holder.isObject() && holder.obj()) {
             Object* o = holder.obj();
             bool ok;
-            f.in.pause();
+            bool timed = o->pausesClock() && f.in.engine.timeout() > 0;
+            if (timed) f.in.pause();
             try {
                 ok = o->enumerate(items);
             } catch (...) {
-                f.in.resume();
+                if (timed) f.in.resume();
                 throw;
             }
-            f.in.resume();
+            if (timed) f.in.resume();
             if (!ok) throwError(451);
             list = &items;
         } else if (holder.isObject()) {

@@ -48,6 +48,9 @@ class Object {
     int32_t refCount() const noexcept { return refs_; }
     // Engine-internal: non-zero for the engine's own class instances.
     int32_t engineKind() const noexcept { return engineKind_; }
+    // Whether a call into this object stops the script's clock (a host
+    // object may open a dialog). Objects that never block set it false.
+    bool pausesClock() const noexcept { return pausesClock_; }
 
   protected:
     // Called when the last reference goes. The default deletes the object;
@@ -55,6 +58,7 @@ class Object {
     // recursion. Script classes run Class_Terminate here first.
     virtual void destroy() noexcept;
     int32_t engineKind_ = 0;
+    bool pausesClock_ = true;  // set false in objects that never wait (Dictionary, RegExp)
 
   private:
     int32_t refs_ = 0;

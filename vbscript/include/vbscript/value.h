@@ -52,7 +52,6 @@ struct ArrayData {
     std::vector<int32_t> upper;  // upper bound per dimension (-1: empty)
     std::vector<Value> items;
     bool fixed = false;  // Dim a(3): ReDim is error 10
-    int32_t locks = 0;   // an element is passed ByRef right now
 };
 
 class Value {
