@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 
 #include "BatType.h"
 #include "BatTypeObject.h"
@@ -179,6 +180,48 @@ TEST_F(ScriptRunnerTest, FileDialogObjectIsReachableFromScripts) {
                                 "CBatCode.StringReturn CFileDlg.FileTitle");
     EXPECT_TRUE(runner.runcode(path));
     EXPECT_EQ(editor.text, QStringLiteral("报告.txt"));
+}
+
+TEST_F(ScriptRunnerTest, FailureDetailsNameTheLineForDiagnostics) {
+    const QString path = script(QStringLiteral("line.vbs"), "a = 1\r\nb = a / 0\r\n");
+    EXPECT_FALSE(runner.runcode(path));
+    EXPECT_TRUE(runner.lastFailure().startsWith(QStringLiteral("第 2 行")))
+        << runner.lastFailure().toStdString();
+    EXPECT_TRUE(runner.lastFailure().contains(QStringLiteral("11")));
+    EXPECT_TRUE(runner.runcode(script(QStringLiteral("fine.vbs"), "a = 1")));
+    EXPECT_TRUE(runner.lastFailure().isEmpty());
+}
+
+// A dialog that tries to start another generator while its own is running.
+class ReenteringDialogs : public ScriptedArgumentDialogs {
+  public:
+    std::function<void()> onOpen;
+    void showOptionDialog() override {
+        if (onOpen) onOpen();
+        ScriptedArgumentDialogs::showOptionDialog();
+    }
+};
+
+TEST(ScriptRunnerReentry, ASecondGeneratorCannotStartWhileOneWaitsInADialog) {
+    QTemporaryDir dir;
+    FakeEditor editor;
+    ReenteringDialogs args;
+    ScriptedDialogs services;
+    BatType control(editor, args);
+    ScriptControl sc(services);
+    sc.AddObject(QStringLiteral("CBatCode"), vbs::makeRef<BatTypeObject>(&control));
+    ScriptRunner runner(sc, services);
+    const QString inner = dir.filePath(QStringLiteral("inner.vbs"));
+    const QString outer = dir.filePath(QStringLiteral("outer.vbs"));
+    TestSupport::writeBytes(inner, "CBatCode.StringReturn \"inner\"");
+    TestSupport::writeBytes(outer,
+                            "x = CBatCode.OptionDLG(\"a\", \"t\")\r\nCBatCode.StringReturn x");
+    bool innerRan = true;
+    args.onOpen = [&] { innerRan = runner.runcode(inner); };
+    EXPECT_TRUE(runner.runcode(outer));
+    EXPECT_FALSE(innerRan);
+    EXPECT_EQ(editor.text, QStringLiteral("a"));
+    EXPECT_TRUE(services.calls.isEmpty());
 }
 
 // The search box finds names exactly and runs the first match only.
