@@ -21,5 +21,25 @@ done
 sleep 0.5
 /usr/bin/import -window "$WID" "$ROOT/docs/screenshot-main.png"
 kill $PID 2>/dev/null || true
+wait $PID 2>/dev/null || true
+
+# A statement being inserted: double-click the first entry of the list,
+# accept the suggested text, and catch the option dialog that follows.
+KORVELVBS_CONFIG_DIR=$CFG "$BUILD/bin/korvelvbs" &
+PID=$!
+WID=""
+for _ in $(seq 1 100); do
+    WID=$(xdotool search --onlyvisible --name '^KorvelVBS编辑器$' 2>/dev/null | head -1 || true)
+    [ -n "$WID" ] && break
+    sleep 0.1
+done
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$WID")"
+xdotool mousemove $((X + 700)) $((Y + 134)) click --repeat 2 --delay 80 1
+sleep 1
+xdotool key Return
+sleep 0.8
+/usr/bin/import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$ROOT/docs/screenshot-statement.png"
+kill $PID 2>/dev/null || true
 rm -rf "$CFG"
-echo "wrote docs/screenshot-main.png"
+echo "wrote docs/screenshot-main.png and docs/screenshot-statement.png"
