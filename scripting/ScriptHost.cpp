@@ -39,11 +39,9 @@ std::u16string hexCode(int32_t number) {
     return vbs::fromUtf8(buf);
 }
 
-std::u16string sourceName(const vbs::ScriptError& e, bool chinese) {
-    if (e.source.empty() || e.source == vbs::kRuntimeSource)
-        return chinese ? u"Microsoft VBScript 运行时错误" : u"Microsoft VBScript runtime error";
-    if (e.source == vbs::kCompileSource)
-        return chinese ? u"Microsoft VBScript 编译器错误" : u"Microsoft VBScript compilation error";
+std::u16string sourceName(const vbs::ScriptError& e) {
+    if (e.source.empty() || e.source == vbs::kRuntimeSource) return u"Microsoft VBScript 运行时错误";
+    if (e.source == vbs::kCompileSource) return u"Microsoft VBScript 编译器错误";
     return e.source;
 }
 
@@ -84,16 +82,19 @@ bool readScriptFile(const std::string& path, std::u16string& text, std::u16strin
 }
 
 std::u16string consoleErrorText(const std::string& scriptPath, const vbs::ScriptError& e) {
-    std::u16string s = fspath::toScript(scriptPath) + u"(" + vbs::fromUtf8(std::to_string(e.line)) +
-                       u", " + vbs::fromUtf8(std::to_string(e.column)) + u") ";
-    return s + sourceName(e, false) + u": " + e.description + u" (" + hexCode(e.number) + u")";
+    auto num = [](long n) { return vbs::fromUtf8(std::to_string(n)); };
+    std::u16string source = e.source.empty() ? std::u16string(vbs::kRuntimeSource) : e.source;
+    std::u16string s = fspath::toScript(scriptPath) + u"(" + num(e.line) + u", " + num(e.column) +
+                       u") " + source + u" " + num(e.number) + u": " + e.description;
+    if (!e.sourceLine.empty()) s += u"\n    " + e.sourceLine;
+    return s;
 }
 
 std::u16string windowErrorText(const std::string& scriptPath, const vbs::ScriptError& e) {
     return u"脚本:\t" + fspath::toScript(scriptPath) + u"\n行:\t" +
            vbs::fromUtf8(std::to_string(e.line)) + u"\n字符:\t" +
            vbs::fromUtf8(std::to_string(e.column)) + u"\n错误:\t" + e.description + u"\n代码:\t" +
-           hexCode(e.number) + u"\n源:\t" + sourceName(e, true);
+           hexCode(e.number) + u"\n源:\t" + sourceName(e);
 }
 
 int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi) {

@@ -22,7 +22,8 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* ui = nul
 // wins, then valid UTF-8, else GBK. False with a Chinese reason on failure.
 bool readScriptFile(const std::string& path, std::u16string& text, std::u16string& problem);
 
-// "file(line, column) Microsoft VBScript runtime error: text (800A000D)".
+// "file(line, column) VBScript runtime error 13: Type mismatch", then the
+// failing line indented on a line of its own.
 std::u16string consoleErrorText(const std::string& scriptPath, const vbs::ScriptError& e);
 // The lines of the windowed host's error box: script, line, column, error,
 // code and source.

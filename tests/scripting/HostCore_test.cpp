@@ -84,13 +84,14 @@ TEST(ErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
     vbs::ScriptError e(13, u"Type mismatch", vbs::kRuntimeSource);
     e.line = 4;
     e.column = 7;
+    e.sourceLine = u"x = a + \"b\"";
     EXPECT_EQ(vbs::toUtf8(scripting::consoleErrorText("/s/a.vbs", e)),
-              "/s/a.vbs(4, 7) Microsoft VBScript runtime error: Type mismatch (800A000D)");
+              "/s/a.vbs(4, 7) VBScript runtime error 13: Type mismatch\n    x = a + \"b\"");
     std::string window = vbs::toUtf8(scripting::windowErrorText("/s/a.vbs", e));
     EXPECT_NE(window.find("行:\t4"), std::string::npos);
     EXPECT_NE(window.find("代码:\t800A000D"), std::string::npos);
     vbs::ScriptError raised(static_cast<int32_t>(0x80070002u), u"x", u"WshShell");
-    EXPECT_NE(vbs::toUtf8(scripting::consoleErrorText("a", raised)).find("WshShell: x (80070002)"),
+    EXPECT_NE(vbs::toUtf8(scripting::consoleErrorText("a", raised)).find("WshShell -2147024894: x"),
               std::string::npos);
 }
 

@@ -69,7 +69,7 @@ TEST_F(HostTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "start\n");
     EXPECT_TRUE(r.err.startsWith(s + "(3, ")) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("Microsoft VBScript runtime error: Division by zero (800A000B)"))
+    EXPECT_TRUE(r.err.contains("VBScript runtime error 11: Division by zero\n    x = 1 / 0"))
         << r.err.toStdString();
 }
 
