@@ -1,20 +1,27 @@
 #include "QtArgumentDialogs.h"
 
+#include <QApplication>
+
 #include "ca.h"
 #include "folderdialogf.h"
 #include "optiondlgf.h"
 
+// Without an owner the dialogs still appear over the window the user works in.
+QWidget* QtArgumentDialogs::owner() const {
+    return parent_ ? parent_ : QApplication::activeWindow();
+}
+
 void QtArgumentDialogs::showOptionDialog() {
-    optiondlgf dlg(parent_);
+    optiondlgf dlg(owner());
     dlg.exec();
 }
 
 void QtArgumentDialogs::showFolderDialog() {
-    folderdialogf dlg(parent_);
+    folderdialogf dlg(owner());
     dlg.exec();
 }
 
 void QtArgumentDialogs::showCheckDialog() {
-    ca dlg(parent_);
+    ca dlg(owner());
     dlg.exec();
 }

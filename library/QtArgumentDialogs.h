@@ -15,5 +15,6 @@ class QtArgumentDialogs : public ArgumentDialogs {
     void showCheckDialog() override;
 
   private:
+    QWidget* owner() const;
     QWidget* parent_;
 };

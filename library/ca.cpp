@@ -28,6 +28,7 @@ ca::ca(QWidget* parent) : QDialog(parent) {
     v->addLayout(row);
     resize(Twips::toPixels(4200), Twips::toPixels(4000));
 
+    Command1->setDefault(true);
     Label1->setText(HostState::CheckTitle());
     Label1->setVisible(!HostState::CheckTitle().isEmpty());
     for (const CheckItem& item : HostState::CheckItems()) {

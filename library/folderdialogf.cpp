@@ -44,6 +44,7 @@ folderdialogf::folderdialogf(QWidget* parent, DialogServices* browser)
     setMinimumWidth(Twips::toPixels(5400));
 
     Label1->setText(HostState::FolderTitle());
+    OKButton->setDefault(true);
 
     connect(btnbrowse, &QPushButton::clicked, this,
             [this] { txtpath->setText(ForFolder(*browser_, HostState::FolderTitle())); });

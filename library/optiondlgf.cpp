@@ -34,7 +34,8 @@ optiondlgf::optiondlgf(QWidget* parent) : QDialog(parent) {
     listchoose->addItems(HostState::OptionItems());
     listchoose->setCurrentIndex(-1);
     OKButton->setEnabled(false);
-    OKButton->setAutoDefault(false);
+    // Enter confirms once a choice is picked; before that it does nothing.
+    OKButton->setDefault(true);
 
     connect(listchoose, &QComboBox::activated, this, [this] { OKButton->setEnabled(true); });
     connect(OKButton, &QPushButton::clicked, this, [this] { choose(); });

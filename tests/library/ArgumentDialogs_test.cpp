@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "BatType.h"
@@ -54,6 +55,17 @@ TEST_F(OptionDialogTest, PickingEnablesOkWhichReturnsThePickedText) {
     EXPECT_EQ(HostState::OptionResult(), QStringLiteral("乙"));
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST_F(OptionDialogTest, EnterConfirmsOnlyAfterAPick) {
+    optiondlgf dlg;
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Return);
+    EXPECT_TRUE(dlg.isVisible());
+    pick(dlg, 2);
+    QTest::keyClick(&dlg, Qt::Key_Return);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(HostState::OptionResult(), QStringLiteral("丙"));
 }
 
 TEST_F(OptionDialogTest, ClosingWithoutOkNeverReturnsAnEarlierAnswer) {
@@ -187,6 +199,18 @@ TEST(ModalDialogs, HostCallsWaitForTheRealDialogsAndReturnTheirAnswers) {
         d.Command1->click();
     });
     EXPECT_EQ(host.CheckDLG(QStringLiteral("x|一,y|二"), QStringLiteral("t")), QStringLiteral("y"));
+
+    whenOpen<ca>([](ca& d) {
+        d.chooseargs->item(0)->setCheckState(Qt::Checked);
+        d.reject();
+    });
+    EXPECT_EQ(host.CheckDLG(QStringLiteral("x|一,y|二"), QStringLiteral("t")), QString());
+
+    whenOpen<folderdialogf>([](folderdialogf& d) {
+        d.txtpath->setText(QStringLiteral("/srv"));
+        d.reject();
+    });
+    EXPECT_EQ(host.FolderDialog(QStringLiteral("t")), QStringLiteral("none"));
 }
 
 }  // namespace
