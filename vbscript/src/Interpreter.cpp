@@ -570,7 +570,8 @@ Value Interpreter::callProc(Procedure* p, Instance* me, std::span<Value* const> 
         else
             fr.locals[i] = args[i]->deref();
     }
-    for (auto& a : p->fixedArrays) fr.locals[a.slot] = Value::array(a.upper, true);
+    // Dim a(3) is fixed; Dim a() is a dynamic array with no elements yet.
+    for (auto& a : p->fixedArrays) fr.locals[a.slot] = Value::array(a.upper, !a.upper.empty());
     p->body.run(fr);
     return std::move(fr.retval);
 }
@@ -587,7 +588,7 @@ Value Interpreter::newInstance(ClassDef* cls) {
     auto* inst = new Instance(*this, cls);
     Value v(static_cast<Object*>(inst));
     for (auto& a : cls->fieldArrays)
-        inst->fields[static_cast<size_t>(a.slot)] = Value::array(a.upper, true);
+        inst->fields[static_cast<size_t>(a.slot)] = Value::array(a.upper, !a.upper.empty());
     if (cls->init) callProc(cls->init, inst, {});
     return v;
 }

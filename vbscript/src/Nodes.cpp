@@ -577,15 +577,21 @@ Flow AppendStmt::exec(Frame& f) {
         target->assign(f, prepare(fallback->eval(f), false), false);
         return Flow::Normal;
     }
-    for (Expr* part : parts) {
-        Value r = part->eval(f);
-        v = target->slot(f, false);
-        if (!v || !v->isString()) throwError(13);
-        const Value& d = r.deref();
-        if (d.isString())
-            v->append(d.str());
-        else if (!d.isNull() && !d.isEmpty())
-            v->append(d.toString());
+    // All parts first (they may read the target: s = s & s), then append.
+    Value small[4];
+    std::vector<Value> big;
+    Value* vals = small;
+    if (parts.size() > 4) {
+        big.resize(parts.size());
+        vals = big.data();
+    }
+    for (size_t i = 0; i < parts.size(); ++i) vals[i] = parts[i]->eval(f);
+    v = target->slot(f, false);
+    if (!v || !v->isString()) throwError(13);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Value& d = vals[i].deref();
+        if (d.isString()) v->append(d.str());
+        else if (!d.isNull() && !d.isEmpty()) v->append(d.toString());
     }
     return Flow::Normal;
 }

@@ -27,3 +27,8 @@ WScript.Echo TypeName(Null & Null)           ' expect: Null
 ' Null propagates through arithmetic, not through &.
 WScript.Echo TypeName(Null + 1), TypeName(-Null), TypeName(Null * 0) ' expect: Null Null Null
 WScript.Echo TypeName(Empty), Empty + 1     ' expect: Empty 1
+' Appending to a variable that also appears on the right.
+s = "a" : s = s & s & s
+WScript.Echo s                               ' expect: aaa
+t = "x" : u = t : t = t & "y"
+WScript.Echo t, u                            ' expect: xy x
