@@ -194,7 +194,7 @@ TEST(ShippedLibrary, LoadsCompletelyWithEnoughStatementsAndExistingScripts) {
 
 TEST(ShippedLibrary, EveryFileEndsItsLinesWithCrLf) {
     QStringList files = QDir(dataFolder() + QStringLiteral("/scripts")).entryList({"*.vbs"});
-    files.prepend(QStringLiteral("../stslist.dat"));
+    files << QStringLiteral("../stslist.dat") << QStringLiteral("../fav.dat");
     for (const QString& f : files) {
         QFile file(dataFolder() + QStringLiteral("/scripts/") + f);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.toStdString();
@@ -203,6 +203,14 @@ TEST(ShippedLibrary, EveryFileEndsItsLinesWithCrLf) {
         EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << f.toStdString();
         EXPECT_TRUE(bytes.endsWith("\r\n")) << f.toStdString();
     }
+}
+
+TEST(ShippedLibrary, StartingFavouritesAreStatementsThatCompile) {
+    const TextFile::ReadResult fav = TextFile::read(dataFolder() + QStringLiteral("/fav.dat"));
+    ASSERT_TRUE(fav.ok());
+    EXPECT_FALSE(fav.lines.isEmpty());
+    for (const QString& line : fav.lines)
+        EXPECT_TRUE(insertedTextCompiles(line)) << line.toStdString();
 }
 
 class GeneratorTest : public ::testing::TestWithParam<int> {};
