@@ -466,7 +466,25 @@ Value Interpreter::runProcedure(std::u16string_view name, std::span<Value> args)
     return callProc(g->proc, nullptr, ptrs);
 }
 
+namespace {
+// Nested Execute / Eval count like calls: runaway self-execution is error 28.
+struct NestGuard {
+    explicit NestGuard(Interpreter& in) : in_(in) {
+        in_.checkStack();
+        if (++in_.depth > in_.engine.recursionLimit()) {
+            --in_.depth;
+            throwError(28);
+        }
+    }
+    ~NestGuard() { --in_.depth; }
+    NestGuard(const NestGuard&) = delete;
+    NestGuard& operator=(const NestGuard&) = delete;
+    Interpreter& in_;
+};
+}  // namespace
+
 void Interpreter::execute(Frame& f, const Value& code, bool global) {
+    NestGuard guard(*this);
     std::u16string text = code.toString();
     if (global || !f.proc) {
         Piece* p = compile(text, nullptr, false);
@@ -482,6 +500,7 @@ void Interpreter::execute(Frame& f, const Value& code, bool global) {
 }
 
 Value Interpreter::evalIn(Frame& f, const Value& code) {
+    NestGuard guard(*this);
     std::u16string text = code.toString();
     Piece* p = compile(text, f.proc ? &f : nullptr, true);
     return p->expression->eval(f);

@@ -15,3 +15,13 @@ Err.Clear
 Dim huge()
 ReDim huge(100000, 100000)
 WScript.Echo Err.Number                    ' expect: 7
+' Code that executes itself without end is stopped the same way.
+self = "Execute self"
+Execute self
+WScript.Echo Err.Number                    ' expect: 28
+Err.Clear
+e = "Eval(e)"
+x = Eval(e)
+WScript.Echo Err.Number                    ' expect: 28
+Err.Clear
+WScript.Echo Depth(100)                    ' expect: 100
