@@ -40,7 +40,8 @@ std::u16string hexCode(int32_t number) {
 }
 
 std::u16string sourceName(const vbs::ScriptError& e) {
-    if (e.source.empty() || e.source == vbs::kRuntimeSource) return u"Microsoft VBScript 运行时错误";
+    if (e.source.empty() || e.source == vbs::kRuntimeSource)
+        return u"Microsoft VBScript 运行时错误";
     if (e.source == vbs::kCompileSource) return u"Microsoft VBScript 编译器错误";
     return e.source;
 }

@@ -18,10 +18,11 @@ int ScriptHostServices::popup(const std::u16string& text, int seconds, const std
     return batch_ ? -1 : ui_.popup(text, seconds, title, buttons);
 }
 
-vbs::Ref<vbs::Object> ScriptHostServices::createObject(const std::u16string& progId) {
+vbs::Ref<vbs::Object> ScriptHostServices::createObject(const std::u16string&) {
     // Our own objects are in the engine's registry; the rest are COM
-    // components that Linux does not have.
-    vbs::throwError(429, u"Linux 上没有组件“" + progId + u"”，无法创建该对象。");
+    // components that Linux does not have, and the engine raises the
+    // language's own error 429 for them.
+    return {};
 }
 
 vbs::Ref<vbs::Object> ScriptHostServices::getObject(const std::u16string& path,

@@ -27,7 +27,7 @@ std::u16string WScriptObject::echoText(const vbs::Value& value) {
         case vbs::vtBoolean:
             return v.rawBoolean() ? u"-1" : u"0";
         case vbs::vtNull:
-            return u"null";
+            return u"Null";
         case vbs::vtEmpty:
             return u"";
         default:

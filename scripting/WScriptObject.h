@@ -37,7 +37,7 @@ class WScriptObject : public HostObject<WScriptObject> {
     // Called when the script sets WScript.Timeout.
     std::function<void(int seconds)> onTimeoutChanged;
 
-    // WScript.Echo's text for one value: Booleans as -1 and 0, Null as "null".
+    // WScript.Echo's text for one value: Booleans as -1 and 0, Null as "Null".
     static std::u16string echoText(const vbs::Value& v);
 
   private:

@@ -107,7 +107,7 @@ TEST(EchoTextTest, EchoWritesBooleansAsNumbers) {
     using scripting::WScriptObject;
     EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(true))), "-1");
     EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(false))), "0");
-    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value::null())), "null");
+    EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value::null())), "Null");
     EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(2.5))), "2.5");
     EXPECT_EQ(errorOf([] { WScriptObject::echoText(vbs::Value::array({vbs::Value(1)})); }), 13);
 }

@@ -34,7 +34,9 @@ class ShellTest : public ::testing::Test {
 TEST_F(ShellTest, RunWaitsAndReturnsTheExitCodeOnlyWhenAskedTo) {
     EXPECT_EQ(call(u"Run", {u("exit 5"), Value(0), Value(true)}).toLong(), 5);
     auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(call(u"Run", {u("exec >/dev/null 2>&1; sleep 2; exit 9"), Value(1), Value(false)}).toLong(), 0);
+    EXPECT_EQ(
+        call(u"Run", {u("exec >/dev/null 2>&1; sleep 2; exit 9"), Value(1), Value(false)}).toLong(),
+        0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
