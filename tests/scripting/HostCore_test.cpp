@@ -38,7 +38,7 @@ TEST(HostOptionsTest, BadOptionsAreExplained) {
     EXPECT_FALSE(parse({"//B", "//I", "a.vbs"}).batch);
 }
 
-TEST(ArgumentsTest, NamedAndUnnamedArgumentsAreSorted) {
+TEST(WshArgumentsTest, NamedAndUnnamedArgumentsAreSorted) {
     vbs::Ref<scripting::WshArguments> args(
         new scripting::WshArguments({u"/Out:file.txt", u"first", u"/v", u"second"}, true));
     EXPECT_EQ(get(*args, u"Count").toLong(), 4);
@@ -80,7 +80,7 @@ TEST(ScriptFileTest, ReadsEveryEncodingTheEditorWrites) {
     EXPECT_FALSE(scripting::readScriptFile(dir.path().toStdString(), text, problem));
 }
 
-TEST(ErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
+TEST(HostErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
     vbs::ScriptError e(13, u"Type mismatch", vbs::kRuntimeSource);
     e.line = 4;
     e.column = 7;
@@ -95,7 +95,7 @@ TEST(ErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
               std::string::npos);
 }
 
-TEST(HostUiTest, DefaultAnswersFollowTheDefaultButton) {
+TEST(HostUiDefaultTest, DefaultAnswersFollowTheDefaultButton) {
     EXPECT_EQ(scripting::HostUi::defaultAnswer(0), 1);
     EXPECT_EQ(scripting::HostUi::defaultAnswer(4), 6);
     EXPECT_EQ(scripting::HostUi::defaultAnswer(4 + 256), 7);
@@ -103,7 +103,7 @@ TEST(HostUiTest, DefaultAnswersFollowTheDefaultButton) {
     EXPECT_EQ(scripting::HostUi::defaultAnswer(2 + 768), 3);
 }
 
-TEST(EchoTextTest, EchoWritesBooleansAsNumbers) {
+TEST(WScriptEchoTest, EchoWritesBooleansAsNumbers) {
     using scripting::WScriptObject;
     EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(true))), "-1");
     EXPECT_EQ(vbs::toUtf8(WScriptObject::echoText(vbs::Value(false))), "0");

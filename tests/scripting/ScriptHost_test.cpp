@@ -16,7 +16,7 @@ struct HostRun {
     qint64 ms = 0;
 };
 
-class HostTest : public ::testing::Test {
+class CscriptTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
 
@@ -44,7 +44,7 @@ class HostTest : public ::testing::Test {
     }
 };
 
-TEST_F(HostTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
+TEST_F(CscriptTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
     QString s =
         script("e.vbs", "WScript.Echo \"a\", 1, True\r\nWScript.Echo\r\nWScript.Echo \"中文\"\r\n");
     HostRun r = run({s});
@@ -53,7 +53,7 @@ TEST_F(HostTest, EchoPrintsOneLinePerCallAndTheScriptEndsWithZero) {
     EXPECT_EQ(r.err, "");
 }
 
-TEST_F(HostTest, QuitSetsTheExitCodeEvenUnderResumeNext) {
+TEST_F(CscriptTest, QuitSetsTheExitCodeEvenUnderResumeNext) {
     QString s = script(
         "q.vbs",
         "On Error Resume Next\nWScript.Echo \"before\"\nWScript.Quit 42\nWScript.Echo \"after\"\n");
@@ -62,7 +62,7 @@ TEST_F(HostTest, QuitSetsTheExitCodeEvenUnderResumeNext) {
     EXPECT_EQ(r.out, "before\n");
 }
 
-TEST_F(HostTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
+TEST_F(CscriptTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
     QString s =
         script("err.vbs", "WScript.Echo \"start\"\nDim x\nx = 1 / 0\nWScript.Echo \"never\"\n");
     HostRun r = run({s});
@@ -73,7 +73,7 @@ TEST_F(HostTest, AnUncaughtErrorNamesFileLineColumnAndNumber) {
         << r.err.toStdString();
 }
 
-TEST_F(HostTest, ASyntaxErrorStopsTheScriptBeforeItRuns) {
+TEST_F(CscriptTest, ASyntaxErrorStopsTheScriptBeforeItRuns) {
     QString s = script("syn.vbs", "WScript.Echo \"x\"\nIf Then\n");
     HostRun r = run({s});
     EXPECT_EQ(r.code, 1);
@@ -81,7 +81,7 @@ TEST_F(HostTest, ASyntaxErrorStopsTheScriptBeforeItRuns) {
     EXPECT_TRUE(r.err.contains("compilation error")) << r.err.toStdString();
 }
 
-TEST_F(HostTest, ArgumentsAndNamesReachTheScript) {
+TEST_F(CscriptTest, ArgumentsAndNamesReachTheScript) {
     QString s =
         script("args.vbs",
                "Set a = WScript.Arguments\n"
@@ -93,13 +93,13 @@ TEST_F(HostTest, ArgumentsAndNamesReachTheScript) {
     EXPECT_EQ(r.out, "4 first x.txt -1 second\nargs.vbs -1\n");
 }
 
-TEST_F(HostTest, ScriptsAreFoundWithoutTheirExtension) {
+TEST_F(CscriptTest, ScriptsAreFoundWithoutTheirExtension) {
     script("plain.vbs", "WScript.Echo \"found\"\n");
     HostRun r = run({dir.filePath("plain")});
     EXPECT_EQ(r.out, "found\n");
 }
 
-TEST_F(HostTest, GbkAndUtf16ScriptsRun) {
+TEST_F(CscriptTest, GbkAndUtf16ScriptsRun) {
     QString gbk = script("gbk.vbs", "WScript.Echo \"\xD6\xD0\xCE\xC4\"\r\n");
     EXPECT_EQ(run({gbk}).out, QString::fromUtf8("中文\n"));
     QString u16 = script("u16.vbs", QByteArray("\xFF\xFEW\0S\0c\0r\0i\0p\0t\0.\0E\0c\0h\0o\0 \0"
@@ -108,7 +108,7 @@ TEST_F(HostTest, GbkAndUtf16ScriptsRun) {
     EXPECT_EQ(run({u16}).out, "7\n");
 }
 
-TEST_F(HostTest, BatchModeAnswersBoxesAtOnce) {
+TEST_F(CscriptTest, BatchModeAnswersBoxesAtOnce) {
     QString s = script("b.vbs",
                        "WScript.Echo MsgBox(\"q\", vbYesNo + vbDefaultButton2)\n"
                        "WScript.Echo InputBox(\"name?\", \"t\", \"默认\")\n"
@@ -120,7 +120,7 @@ TEST_F(HostTest, BatchModeAnswersBoxesAtOnce) {
     EXPECT_LT(r.ms, 4000);
 }
 
-TEST_F(HostTest, InteractiveConsoleQuestionsReadStandardInput) {
+TEST_F(CscriptTest, InteractiveConsoleQuestionsReadStandardInput) {
     QString s = script("i.vbs",
                        "WScript.Echo MsgBox(\"go on?\", vbYesNo)\n"
                        "WScript.Echo \"[\" & InputBox(\"name?\") & \"]\"\n"
@@ -134,7 +134,7 @@ TEST_F(HostTest, InteractiveConsoleQuestionsReadStandardInput) {
     EXPECT_TRUE(r.out.endsWith("-1\n")) << r.out.toStdString();
 }
 
-TEST_F(HostTest, StandardStreamsWorkInTheConsole) {
+TEST_F(CscriptTest, StandardStreamsWorkInTheConsole) {
     QString s = script("io.vbs",
                        "Do Until WScript.StdIn.AtEndOfStream\n"
                        "  l = WScript.StdIn.ReadLine\n"
@@ -146,7 +146,7 @@ TEST_F(HostTest, StandardStreamsWorkInTheConsole) {
     EXPECT_EQ(r.err, "done");
 }
 
-TEST_F(HostTest, TimeOutEndsASleepingScript) {
+TEST_F(CscriptTest, TimeOutEndsASleepingScript) {
     QString s =
         script("t.vbs", "WScript.Echo \"go\"\nWScript.Sleep 20000\nWScript.Echo \"late\"\n");
     HostRun r = run({"//T:1", s});
@@ -156,14 +156,14 @@ TEST_F(HostTest, TimeOutEndsASleepingScript) {
     EXPECT_LT(r.ms, 10000);
 }
 
-TEST_F(HostTest, TimeOutEndsABusyLoop) {
+TEST_F(CscriptTest, TimeOutEndsABusyLoop) {
     QString s = script("loop.vbs", "Do\nx = x + 1\nLoop\n");
     HostRun r = run({"//T:1", s});
     EXPECT_EQ(r.code, 1);
     EXPECT_LT(r.ms, 10000);
 }
 
-TEST_F(HostTest, CommandLineMistakesAreExplained) {
+TEST_F(CscriptTest, CommandLineMistakesAreExplained) {
     HostRun missing = run({dir.filePath("nothing.vbs")});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QString::fromUtf8("找不到脚本文件")))
@@ -176,7 +176,7 @@ TEST_F(HostTest, CommandLineMistakesAreExplained) {
     EXPECT_TRUE(help.out.contains("//T:nn"));
 }
 
-TEST_F(HostTest, UnknownComponentsAndWmiFailClearly) {
+TEST_F(CscriptTest, UnknownComponentsAndWmiFailClearly) {
     QString s = script("com.vbs",
                        "On Error Resume Next\n"
                        "Set x = CreateObject(\"Excel.Application\")\n"
@@ -192,7 +192,7 @@ TEST_F(HostTest, UnknownComponentsAndWmiFailClearly) {
     EXPECT_TRUE(lines[1].startsWith("429 ") && lines[1].contains("WMI")) << r.out.toStdString();
 }
 
-TEST_F(HostTest, AnAdministrationScriptWrittenForWindowsRunsUnchanged) {
+TEST_F(CscriptTest, AnAdministrationScriptWrittenForWindowsRunsUnchanged) {
     // Files and folders, a class, a dictionary, regular expressions, dates,
     // an external program and its output; the exit code is the error count.
     QString src = QStringLiteral(KORVEL_SOURCE_DIR "/tests/scripting/scripts/");

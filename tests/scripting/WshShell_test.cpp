@@ -16,7 +16,7 @@ using vbs::Value;
 
 namespace {
 
-class ShellTest : public ::testing::Test {
+class WshShellTest : public ::testing::Test {
   protected:
     vbs::Ref<scripting::WshShell> shell{new scripting::WshShell(nullptr)};
     Value call(std::u16string_view name, std::vector<Value> args) {
@@ -31,7 +31,7 @@ class ShellTest : public ::testing::Test {
     }
 };
 
-TEST_F(ShellTest, RunWaitsAndReturnsTheExitCodeOnlyWhenAskedTo) {
+TEST_F(WshShellTest, RunWaitsAndReturnsTheExitCodeOnlyWhenAskedTo) {
     EXPECT_EQ(call(u"Run", {u("exit 5"), Value(0), Value(true)}).toLong(), 5);
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(
@@ -40,7 +40,7 @@ TEST_F(ShellTest, RunWaitsAndReturnsTheExitCodeOnlyWhenAskedTo) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-TEST_F(ShellTest, ExecCollectsOutputErrorsAndExitCode) {
+TEST_F(WshShellTest, ExecCollectsOutputErrorsAndExitCode) {
     Value exec = call(u"Exec", {u("printf 'a\\nb\\n'; echo oops >&2; exit 3")});
     waitFor(exec);
     Value out = get(obj(exec), u"StdOut");
@@ -52,7 +52,7 @@ TEST_F(ShellTest, ExecCollectsOutputErrorsAndExitCode) {
     EXPECT_GT(get(obj(exec), u"ProcessID").toLong(), 0);
 }
 
-TEST_F(ShellTest, ExecDoesNotHangOnLargeOutput) {
+TEST_F(WshShellTest, ExecDoesNotHangOnLargeOutput) {
     // More than a pipe holds: the child must still be able to finish while
     // the script only polls Status.
     Value exec = call(u"Exec", {u("head -c 300000 /dev/zero | tr '\\0' x")});
@@ -60,7 +60,7 @@ TEST_F(ShellTest, ExecDoesNotHangOnLargeOutput) {
     EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdOut")), u"ReadAll")).size(), 300000u);
 }
 
-TEST_F(ShellTest, ExecFeedsStandardInput) {
+TEST_F(WshShellTest, ExecFeedsStandardInput) {
     Value exec = call(u"Exec", {u("tr a-z A-Z")});
     Value in = get(obj(exec), u"StdIn");
     invoke(obj(in), u"WriteLine", {u("hello 中文")});
@@ -70,7 +70,7 @@ TEST_F(ShellTest, ExecFeedsStandardInput) {
     EXPECT_EQ(get(obj(exec), u"ExitCode").toLong(), 0);
 }
 
-TEST_F(ShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
+TEST_F(WshShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
     EXPECT_EQ(errorOf([&] { call(u"Run", {u("notepad.exe readme.txt")}); }),
               static_cast<int32_t>(0x80070002u));
     EXPECT_EQ(errorOf([&] { call(u"Exec", {u("\"/no/such/prog\" x")}); }),
@@ -79,7 +79,7 @@ TEST_F(ShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
               std::u16string::npos);
 }
 
-TEST_F(ShellTest, WindowsPathsInCommandLinesBecomeLinuxPaths) {
+TEST_F(WshShellTest, WindowsPathsInCommandLinesBecomeLinuxPaths) {
     QTemporaryDir dir;
     std::string d = dir.path().toStdString();
     std::string win = d + "\\sub\\f.txt";
@@ -92,7 +92,7 @@ TEST_F(ShellTest, WindowsPathsInCommandLinesBecomeLinuxPaths) {
     EXPECT_EQ(scripting::ChildProcess::translatePaths("ls C:\\"), "ls /");
 }
 
-TEST_F(ShellTest, EnvironmentExpandsAndChangesReachChildren) {
+TEST_F(WshShellTest, EnvironmentExpandsAndChangesReachChildren) {
     setenv("KORVEL_TEST_VAR", "v1", 1);
     EXPECT_EQ(s(call(u"ExpandEnvironmentStrings",
                      {u("[%KORVEL_TEST_VAR%][%korvel_test_var%][%NOT_SET_42%][50%]")})),
@@ -113,7 +113,7 @@ TEST_F(ShellTest, EnvironmentExpandsAndChangesReachChildren) {
               445);
 }
 
-TEST_F(ShellTest, CurrentDirectoryFollowsTheScript) {
+TEST_F(WshShellTest, CurrentDirectoryFollowsTheScript) {
     QTemporaryDir dir;
     std::string before = s(get(*shell, u"CurrentDirectory"));
     let(*shell, u"CurrentDirectory", u(dir.path().toStdString()));
@@ -124,14 +124,14 @@ TEST_F(ShellTest, CurrentDirectoryFollowsTheScript) {
     let(*shell, u"CurrentDirectory", u(before));
 }
 
-TEST_F(ShellTest, WindowsOnlyMembersSayWhyTheyFail) {
+TEST_F(WshShellTest, WindowsOnlyMembersSayWhyTheyFail) {
     for (auto name : {u"RegRead", u"RegWrite", u"CreateShortcut", u"SendKeys"}) {
         std::u16string text = errorTextOf([&] { call(name, {u("HKCU\\x")}); });
         EXPECT_NE(text.find(u"Linux"), std::u16string::npos) << vbs::toUtf8(name);
     }
 }
 
-TEST_F(ShellTest, SpecialFoldersLiveUnderHome) {
+TEST_F(WshShellTest, SpecialFoldersLiveUnderHome) {
     setenv("HOME", "/home/tester", 1);
     setenv("XDG_CONFIG_HOME", "/nonexistent-config", 1);
     EXPECT_EQ(s(call(u"SpecialFolders", {u("Desktop")})), "/home/tester/Desktop");
@@ -139,11 +139,11 @@ TEST_F(ShellTest, SpecialFoldersLiveUnderHome) {
     EXPECT_EQ(s(call(u"SpecialFolders", {u("NetHood")})), "");
 }
 
-TEST_F(ShellTest, PopupWithoutAHostAnswersWithTheDefaultButton) {
+TEST_F(WshShellTest, PopupWithoutAHostAnswersWithTheDefaultButton) {
     EXPECT_EQ(call(u"Popup", {u("x"), Value(0), u("t"), Value(4 + 256)}).toLong(), 7);
 }
 
-TEST(NetworkTest, NamesTheUserAndTheMachine) {
+TEST(WshNetworkTest, NamesTheUserAndTheMachine) {
     vbs::Ref<scripting::WshNetwork> net(new scripting::WshNetwork);
     char host[256] = {};
     gethostname(host, sizeof host - 1);
