@@ -44,6 +44,8 @@ void CodeBoxHost::CodeAddString(const QString& addstr) {
     }
     c.endEditBlock();
     box_.setCaretPosition(r.caret);
+    // The user should see what was inserted, also far down a long script.
+    box_.ensureCursorVisible();
 }
 
 QString CodeBoxHost::codeText() const { return box_.Text(); }
