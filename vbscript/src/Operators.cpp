@@ -187,7 +187,10 @@ Value opAdd(const Value& a0, const Value& b0) {
         return checkDouble(a.rawDouble() + b.rawDouble());
     // + joins when both sides are text (Empty counts as text next to text).
     bool as = a.isString(), bs = b.isString();
-    if ((as && (bs || b.isEmpty())) || (bs && a.isEmpty())) return Value(a.str() + b.str());
+    if ((as && (bs || b.isEmpty())) || (bs && a.isEmpty())) {
+        if (a.str().size() + b.str().size() > kMaxStringLength) throwError(14);
+        return Value(a.str() + b.str());
+    }
     return arith(a, b, ArOp::Add);
 }
 

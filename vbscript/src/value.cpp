@@ -12,6 +12,8 @@ namespace vbs {
 
 namespace {
 const std::u16string kEmptyText;
+// Limits that turn runaway growth into script errors before memory runs out.
+constexpr size_t kMaxArrayItems = size_t(1) << 25;
 
 std::u16string ascii(const char* s) {
     std::u16string r;
@@ -158,7 +160,7 @@ Value Value::array(const std::vector<int32_t>& upperBounds, bool fixed) {
     for (int32_t u : upperBounds) {
         if (u < -1) throwError(9);
         size_t n = static_cast<size_t>(u + 1);
-        if (n != 0 && total > (size_t(1) << 28) / n) throwError(7);
+        if (n != 0 && total > kMaxArrayItems / n) throwError(7);
         total *= n;
     }
     auto* a = new ArrayData;
@@ -462,6 +464,7 @@ void Value::append(std::u16string_view text) {
     if (type_ != vtString) {
         *this = Value(toString());
     }
+    if (u_.s->text.size() + text.size() > kMaxStringLength) throwError(14);
     if (u_.s->refs != 1) {
         auto* copy = new StringData{1, u_.s->text};
         --u_.s->refs;

@@ -262,7 +262,9 @@ class ScriptError : public std::exception {
 // The standard English description of an error number ("" when unknown).
 std::u16string errorDescription(int32_t number);
 
-constexpr int32_t kErrTimeout = 1000001;  // the engine's time limit was hit (fatal)
+constexpr int32_t kErrTimeout = 1000001;
+// Longest text the engine builds (error 14, Out of string space, beyond).
+constexpr size_t kMaxStringLength = size_t(1) << 27;  // the engine's time limit was hit (fatal)
 extern const char16_t kRuntimeSource[];   // u"VBScript runtime error"
 extern const char16_t kCompileSource[];   // u"VBScript compilation error"
 

@@ -25,3 +25,8 @@ x = Eval(e)
 WScript.Echo Err.Number                    ' expect: 28
 Err.Clear
 WScript.Echo Depth(100)                    ' expect: 100
+' Text that doubles without end stops with error 14.
+s = "abcdefgh"
+For i = 1 To 40 : s = s & s : Next
+WScript.Echo Err.Number, Err.Description   ' expect: 14 Out of string space
+Err.Clear
