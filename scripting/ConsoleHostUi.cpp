@@ -1,5 +1,7 @@
 #include "ConsoleHostUi.h"
 
+#include <poll.h>
+
 #include <string>
 
 #include "TextCodec.h"
@@ -98,9 +100,25 @@ vbs::Value ConsoleHostUi::inputBox(const std::u16string& prompt, const std::u16s
     return vbs::Value(line.empty() ? defaultText : line);
 }
 
-int ConsoleHostUi::popup(const std::u16string& text, int, const std::u16string& title,
+int ConsoleHostUi::popup(const std::u16string& text, int seconds, const std::u16string& title,
                          int buttons) {
-    return msgBox(text, buttons, title);
+    if (seconds <= 0) return msgBox(text, buttons, title);
+    std::u16string shown = title.empty() ? text : title + u"：" + text;
+    if (!inputWithin(seconds)) {
+        // Nobody answered in time, as a box left alone would time out.
+        echo(shown);
+        return -1;
+    }
+    if ((buttons & 0xF) != 0) return msgBox(text, buttons, title);
+    std::u16string line;
+    readLine(line);
+    echo(shown);
+    return 1;
+}
+
+bool ConsoleHostUi::inputWithin(int seconds) {
+    pollfd p{::fileno(in_), POLLIN, 0};
+    return ::poll(&p, 1, seconds * 1000) > 0;
 }
 
 }  // namespace scripting

@@ -11,7 +11,10 @@ namespace scripting {
 class ConsoleHostUi : public HostUi {
   public:
     ConsoleHostUi(std::FILE* in = stdin, std::FILE* out = stdout, std::FILE* err = stderr)
-        : in_(in), out_(out), err_(err) {}
+        : in_(in), out_(out), err_(err) {
+        // Unbuffered, so waiting for an answer sees exactly what is unread.
+        std::setvbuf(in_, nullptr, _IONBF, 0);
+    }
 
     void echo(const std::u16string& text) override;
     void error(const std::u16string& title, const std::u16string& text) override;
@@ -25,6 +28,8 @@ class ConsoleHostUi : public HostUi {
     void print(std::FILE* f, const std::u16string& text);
     // One line from the input without its line end; false at the end.
     bool readLine(std::u16string& line);
+    // Whether an answer arrives on the input within `seconds`.
+    bool inputWithin(int seconds);
 
     std::FILE* in_;
     std::FILE* out_;

@@ -29,7 +29,11 @@ bool FdSource::read(std::string& out) {
 
 bool FileSink::write(std::string_view bytes) {
     if (!file_) return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    // Written through at once: a child reading our output must see it before
+    // the script waits for its answer, and a script ended by its time limit
+    // must not lose what it wrote.
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
+           std::fflush(file_) == 0;
 }
 
 bool FileSink::close() {

@@ -134,6 +134,20 @@ TEST_F(CscriptTest, InteractiveConsoleQuestionsReadStandardInput) {
     EXPECT_TRUE(r.out.endsWith("-1\n")) << r.out.toStdString();
 }
 
+TEST_F(CscriptTest, ConsolePopupGivesUpWhenNobodyAnswers) {
+    QString s = script("p.vbs",
+                       "Set sh = CreateObject(\"WScript.Shell\")\n"
+                       "WScript.Echo sh.Popup(\"wait\", 1, \"t\", vbYesNo)\n");
+    QProcess p;
+    p.start(QStringLiteral(KORVEL_BIN_DIR "/cscript-next"), {s});
+    ASSERT_TRUE(p.waitForStarted());
+    // Standard input stays open but silent.
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_TRUE(p.readAllStandardOutput().endsWith("-1\n"));
+    HostRun answered = run({s}, "y\n");
+    EXPECT_TRUE(answered.out.endsWith("6\n")) << answered.out.toStdString();
+}
+
 TEST_F(CscriptTest, StandardStreamsWorkInTheConsole) {
     QString s = script("io.vbs",
                        "Do Until WScript.StdIn.AtEndOfStream\n"

@@ -70,6 +70,25 @@ TEST_F(WshShellTest, ExecFeedsStandardInput) {
     EXPECT_EQ(get(obj(exec), u"ExitCode").toLong(), 0);
 }
 
+TEST_F(WshShellTest, ExecConversesLineByLine) {
+    // The script writes, then waits for the answer, with the input still
+    // open: what it wrote must reach the child at once.
+    Value exec = call(u"Exec", {u("cat")});
+    Value in = get(obj(exec), u"StdIn");
+    Value out = get(obj(exec), u"StdOut");
+    invoke(obj(in), u"WriteLine", {u("ping")});
+    EXPECT_EQ(s(invoke(obj(out), u"ReadLine")), "ping");
+    invoke(obj(in), u"WriteLine", {u("again")});
+    EXPECT_EQ(s(invoke(obj(out), u"ReadLine")), "again");
+    invoke(obj(exec), u"Terminate");
+    waitFor(exec);
+}
+
+TEST_F(WshShellTest, ExecReadsGbkOutput) {
+    Value exec = call(u"Exec", {u("printf '\\326\\320\\316\\304'")});
+    EXPECT_EQ(s(invoke(obj(get(obj(exec), u"StdOut")), u"ReadAll")), "中文");
+}
+
 TEST_F(WshShellTest, AMissingProgramIsReportedBeforeAnythingRuns) {
     EXPECT_EQ(errorOf([&] { call(u"Run", {u("notepad.exe readme.txt")}); }),
               static_cast<int32_t>(0x80070002u));
