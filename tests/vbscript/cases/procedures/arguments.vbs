@@ -11,6 +11,12 @@ Inc a + 0 : WScript.Echo a            ' expect: 3
 Dim arr(2)
 arr(1) = 10
 Inc arr(1) : WScript.Echo arr(1)      ' expect: 11
+' An object property or a constant is passed as a copy.
+Class Holder : Public Value : End Class
+Set h = New Holder : h.Value = 5
+Inc h.Value : WScript.Echo h.Value    ' expect: 5
+Const FIVE = 5
+Inc FIVE : WScript.Echo FIVE          ' expect: 5
 ' Two arguments without parentheses; Call requires them.
 Sub Greet(who, times)
     WScript.Echo "hi " & who & " x" & times
