@@ -112,4 +112,74 @@ TEST(WScriptEchoTest, EchoWritesBooleansAsNumbers) {
     EXPECT_EQ(errorOf([] { WScriptObject::echoText(vbs::Value::array({vbs::Value(1)})); }), 13);
 }
 
+// Records what a windowed host would show, answering questions as told.
+class RecordingUi : public scripting::HostUi {
+  public:
+    std::vector<std::string> echoes, errors, questions;
+    int answer = 1;
+    void echo(const std::u16string& t) override { echoes.push_back(vbs::toUtf8(t)); }
+    void error(const std::u16string&, const std::u16string& t) override {
+        errors.push_back(vbs::toUtf8(t));
+    }
+    int msgBox(const std::u16string& p, int, const std::u16string&) override {
+        questions.push_back(vbs::toUtf8(p));
+        return answer;
+    }
+    vbs::Value inputBox(const std::u16string& p, const std::u16string&,
+                        const std::u16string&) override {
+        questions.push_back(vbs::toUtf8(p));
+        return vbs::Value(u"typed");
+    }
+    int popup(const std::u16string& t, int, const std::u16string&, int) override {
+        questions.push_back(vbs::toUtf8(t));
+        return answer;
+    }
+};
+
+class WindowedHostTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    RecordingUi ui;
+    int run(const QByteArray& code, std::vector<std::string> options = {}) {
+        QString p = dir.filePath("w.vbs");
+        EXPECT_TRUE(TestSupport::writeBytes(p, code));
+        std::string path = p.toStdString();
+        std::vector<const char*> argv = {"wscript"};
+        for (const auto& o : options) argv.push_back(o.c_str());
+        argv.push_back(path.c_str());
+        return scripting::runScriptHost(static_cast<int>(argv.size()), argv.data(),
+                                        scripting::Mode::Windowed, &ui);
+    }
+};
+
+TEST_F(WindowedHostTest, EchoAndQuestionsGoToTheWindows) {
+    ui.answer = 7;
+    EXPECT_EQ(run("WScript.Echo \"hi\", 2\nIf MsgBox(\"q\", vbYesNo) = vbNo Then WScript.Echo "
+                  "InputBox(\"name\")\n"),
+              0);
+    EXPECT_EQ(ui.echoes, (std::vector<std::string>{"hi 2", "typed"}));
+    EXPECT_EQ(ui.questions, (std::vector<std::string>{"q", "name"}));
+}
+
+TEST_F(WindowedHostTest, AnErrorOpensOneBoxWithItsPlace) {
+    EXPECT_EQ(run("Dim a(2)\na(5) = 1\n"), 1);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("行:\t2"), std::string::npos) << ui.errors[0];
+    EXPECT_NE(ui.errors[0].find("800A0009"), std::string::npos) << ui.errors[0];
+}
+
+TEST_F(WindowedHostTest, BatchModeShowsNothingAndAsksNobody) {
+    EXPECT_EQ(run("WScript.Echo 1\nx = MsgBox(\"q\")\ny = 1 / 0\n", {"//B"}), 1);
+    EXPECT_TRUE(ui.echoes.empty());
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(WindowedHostTest, TheScriptCanShortenItsOwnTimeLimit) {
+    // Ending the process is the time-out's job; here only the property's
+    // round trip is checked, the limit itself is tested on the real host.
+    EXPECT_EQ(run("WScript.Timeout = 300\nWScript.Quit WScript.Timeout Mod 256\n"), 300 % 256);
+    EXPECT_EQ(run("On Error Resume Next\nWScript.Timeout = -1\nWScript.Quit Err.Number\n"), 5);
+}
+
 }  // namespace

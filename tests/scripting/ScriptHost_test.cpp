@@ -170,6 +170,13 @@ TEST_F(CscriptTest, TimeOutEndsASleepingScript) {
     EXPECT_LT(r.ms, 10000);
 }
 
+TEST_F(CscriptTest, TheScriptCanSetItsOwnTimeLimit) {
+    QString s = script("own.vbs", "WScript.Timeout = 1\nWScript.Sleep 20000\n");
+    HostRun r = run({s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_LT(r.ms, 10000);
+}
+
 TEST_F(CscriptTest, TimeOutEndsABusyLoop) {
     QString s = script("loop.vbs", "Do\nx = x + 1\nLoop\n");
     HostRun r = run({"//T:1", s});
