@@ -1,5 +1,4 @@
 // Date and time built-ins, the locale functions and the engine's locale hooks.
-#include <chrono>
 #include <ctime>
 
 #include "BuiltinSupport.h"
