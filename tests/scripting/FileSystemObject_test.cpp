@@ -96,6 +96,16 @@ TEST_F(FsoTest, AppendingKeepsTheEncodingTheFileHas) {
                                            10));
 }
 
+TEST_F(FsoTest, SystemDefaultFormatIsUtf8AndAnsiLosesNothing) {
+    Value ts = open("d.txt", 2, true, -2);
+    invoke(obj(ts), u"Write", {u("中")});
+    invoke(obj(ts), u"Close");
+    EXPECT_EQ(bytes("d.txt"), QByteArray("\xE4\xB8\xAD"));
+    // Characters outside GBK still survive an ANSI round trip.
+    writeLines("wide.txt", {"€ 😀"});
+    EXPECT_EQ(s(invoke(obj(open("wide.txt")), u"ReadLine")), "€ 😀");
+}
+
 TEST_F(FsoTest, StreamsRefuseTheWrongDirection) {
     writeLines("w.txt", {"x"});
     Value reader = open("w.txt");
@@ -171,6 +181,21 @@ TEST_F(FsoTest, CopyMoveAndDeleteFiles) {
     call(u"DeleteFile", {u(path("*.log"))});
     EXPECT_FALSE(QFile::exists(qpath("a.log")) || QFile::exists(qpath("b.log")));
     EXPECT_EQ(errorOf([&] { call(u"DeleteFile", {u(path("*.log"))}); }), 53);
+}
+
+TEST_F(FsoTest, CopyingAFileOntoItselfIsRefused) {
+    writeLines("same.txt", {"keep me"});
+    EXPECT_EQ(errorOf([&] { call(u"CopyFile", {u(path("same.txt")), u(path("same.txt"))}); }), 70);
+    EXPECT_EQ(bytes("same.txt"), QByteArray("keep me\r\n"));
+}
+
+TEST_F(FsoTest, DotFilesAreHiddenAndMissingItemsAreErrors) {
+    writeLines(".profile", {"x"});
+    Value f = call(u"GetFile", {u(path(".profile"))});
+    EXPECT_EQ(get(obj(f), u"Attributes").toLong() & 2, 2);
+    Value files = get(obj(call(u"GetFolder", {u(dir.path().toStdString())})), u"Files");
+    EXPECT_EQ(errorOf([&] { get(obj(files), u"Item", {u("none.txt")}); }), 53);
+    EXPECT_EQ(errorOf([&] { call(u"GetFile", {u(path("none.txt"))}); }), 53);
 }
 
 TEST_F(FsoTest, ReadOnlyFilesNeedForceToDelete) {
