@@ -186,6 +186,7 @@ void Interpreter::addObject(std::u16string_view name, Ref<Object> obj) {
     g.isConst = true;
     g.proc = nullptr;
     g.cls = nullptr;
+    g.refresh();
 }
 
 void Interpreter::setErrFrom(const ScriptError& e) {
@@ -245,6 +246,7 @@ void Interpreter::registerDefinitions(Piece& p) {
         g.cls = c.get();
         g.proc = nullptr;
         g.declared = true;
+        g.refresh();
     }
     for (auto& pr : p.procs) {
         if (pr->cls) continue;
@@ -254,11 +256,13 @@ void Interpreter::registerDefinitions(Piece& p) {
         g.declared = true;
         g.isConst = false;
         g.value = Value();
+        g.refresh();
     }
     for (auto& d : p.dims) {
         Global& g = global(globalSlot(toLower(d)));
         if (g.proc || g.cls) g.proc = nullptr, g.cls = nullptr;
         g.declared = true;
+        g.refresh();
     }
     for (auto& [name, v] : p.consts) {
         Global& g = global(globalSlot(toLower(name)));
@@ -267,6 +271,7 @@ void Interpreter::registerDefinitions(Piece& p) {
         g.declared = true;
         g.proc = nullptr;
         g.cls = nullptr;
+        g.refresh();
     }
 }
 

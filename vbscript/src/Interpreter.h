@@ -38,6 +38,10 @@ struct Global {
     ClassDef* cls = nullptr;
     bool isConst = false;
     bool declared = false;
+    // A writable variable: the fast path of every global access. Call
+    // refresh() after changing any of the fields above.
+    bool plain = false;
+    void refresh() noexcept { plain = declared && !proc && !cls && !isConst; }
 };
 
 // An instance of a script class.

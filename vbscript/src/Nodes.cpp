@@ -166,11 +166,12 @@ Value* NameExpr::slot(Frame& f, bool forWrite) {
             return &f.me->fields[static_cast<size_t>(index)];
         case NameKind::Global: {
             Global& g = *global;
-            if (g.declared && !g.proc && !g.cls && !g.isConst) return &g.value;
+            if (g.plain) return &g.value;
             if (g.proc || g.cls) return nullptr;
             if (!g.declared) {
                 if (explicitMode) throwError(500);
                 g.declared = true;
+                g.refresh();
             }
             if (forWrite && g.isConst) throwError(501);
             return &g.value;
@@ -397,6 +398,22 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
             in.setMember(Value(static_cast<Object*>(f.me)), n->name, n->lower, pack.span(),
                          std::move(v), isSet);
             return;
+        }
+        if (args.size() == 1) {
+            // a(i) = v, the common case, without an argument pack.
+            Value idx = args[0]->eval(f);
+            Value* var = n->slot(f, true);
+            if (!var) throwError(501);
+            if (var->isArray()) {
+                *arrayElement(var->uniqueArray(), std::span<const Value>(&idx, 1)) = std::move(v);
+                return;
+            }
+            if (var->isObject()) {
+                Value* one[1] = {&idx};
+                in.setMember(*var, u"", u"", std::span<Value* const>(one, 1), std::move(v), isSet);
+                return;
+            }
+            throwError(13);
         }
         ArgPack pack(args.size());
         bindArgs(f, args, pack, false);
@@ -647,6 +664,7 @@ Flow ConstStmt::exec(Frame& f) {
         g.value = v;
         g.isConst = true;
         g.declared = true;
+        g.refresh();
         return Flow::Normal;
     }
     if (name->kind == NameKind::Const) return Flow::Normal;
@@ -725,38 +743,39 @@ Flow ForStmt::exec(Frame& f) {
     if (s.isNull() || e.isNull() || st.isNull()) throwError(94);
     auto* name = static_cast<NameExpr*>(var.get());
     Interpreter& in = f.in;
+    // Locals, globals and fields keep their address for the whole loop.
+    bool stable = name->kind == NameKind::Local || name->kind == NameKind::Global ||
+                  name->kind == NameKind::Field;
     if (wholeType(s.type()) && wholeType(e.type()) && wholeType(st.type())) {
         bool isLong = s.type() == vtLong || e.type() == vtLong || st.type() == vtLong;
         int64_t cur = s.toLong(), end = e.toLong(), inc = st.toLong();
+        Value* fixedVar = nullptr;
+        auto varPtr = [&](bool write) -> Value* {
+            if (fixedVar) return fixedVar;
+            Value* p = name->slot(f, write);
+            if (!p && write) throwError(501);
+            if (stable) fixedVar = p;
+            return p;
+        };
+        auto read = [&]() -> int64_t {
+            Value* p = varPtr(false);
+            if (!p) return 0;
+            if (p->type() == vtInteger) return p->rawInteger();
+            if (p->type() == vtLong) return p->rawLong();
+            return p->toLong();
+        };
         auto store = [&](int64_t x) {
-            Value v =
-                isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
-            Value* p = name->slot(f, true);
-            if (!p) throwError(501);
-            *p = v;
+            *varPtr(true) = isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
         };
         store(cur);
         while (true) {
-            Value* p = name->slot(f, false);
-            if (p && p->type() == vtInteger)
-                cur = p->rawInteger();
-            else if (p && p->type() == vtLong)
-                cur = p->rawLong();
-            else
-                cur = p ? p->toLong() : 0;
+            cur = read();
             if (inc >= 0 ? cur > end : cur < end) break;
             Flow fl = body.run(f);
             if (fl == Flow::ExitFor) break;
             if (fl != Flow::Normal) return fl;
             in.tick();
-            p = name->slot(f, false);
-            if (p && p->type() == vtInteger)
-                cur = p->rawInteger();
-            else if (p && p->type() == vtLong)
-                cur = p->rawLong();
-            else
-                cur = p ? p->toLong() : 0;
-            int64_t next = cur + inc;
+            int64_t next = read() + inc;
             if (isLong ? (next > INT32_MAX || next < INT32_MIN) : (next > 32767 || next < -32768))
                 throwError(6);
             store(next);
