@@ -135,6 +135,32 @@ bool PipeBuffer::take(std::string& out) {
     return true;
 }
 
+std::u16string ChildProcess::documentCommand(const std::u16string& given) {
+    std::string cmd = translatePaths(vbs::toUtf8(given));
+    if (programExists(vbs::fromUtf8(cmd))) return given;
+    std::string word = firstWord(cmd);
+    static const char* schemes[] = {"http://", "https://", "ftp://", "mailto:", "file://"};
+    bool url = false;
+    for (const char* s : schemes) url = url || word.starts_with(s);
+    struct stat st;
+    bool document = !url && !word.empty() && ::stat(word.c_str(), &st) == 0;
+    if (!url && !document) return given;
+    // Scripts open with our own windowed host, everything else with the
+    // desktop's choice of program.
+    std::string opener = "xdg-open";
+    char self[4096];
+    ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (document && word.ends_with(".vbs") && n > 0) {
+        std::string host =
+            fspath::join(fspath::parentOf(std::string(self, static_cast<size_t>(n))), "wscript");
+        if (executable(host)) opener = host;
+    }
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+    return vbs::fromUtf8("\"" + opener + "\" " + quoted);
+}
+
 bool ChildProcess::programExists(const std::u16string& command) {
     std::string word = firstWord(vbs::toUtf8(command));
     if (word.empty()) return false;

@@ -62,6 +62,10 @@ class ChildProcess {
     // Windows paths in a command line, such as scripts build them with "\\",
     // turned into Linux paths where they name an existing place.
     static std::string translatePaths(const std::string& command);
+    // Run opens documents and addresses as the desktop does: a command whose
+    // first word is an existing file that is no program, or a URL, becomes
+    // "xdg-open <word>" (our wscript for .vbs files). Others stay as given.
+    static std::u16string documentCommand(const std::u16string& command);
     // Whether the program a command starts with can be found.
     static bool programExists(const std::u16string& command);
 

@@ -52,7 +52,7 @@ constexpr char16_t kNoEventLog[] = u"Linux 没有 Windows 事件日志。";
 }  // namespace
 
 int32_t WshShell::run(const std::u16string& command, bool wait) {
-    auto child = ChildProcess::start(command, false);
+    auto child = ChildProcess::start(ChildProcess::documentCommand(command), false);
     if (!wait) return 0;
     Pause pause(engine_);
     return child->wait();

@@ -8,6 +8,7 @@
 
 #include "ChildProcess.h"
 #include "ScriptingTestSupport.h"
+#include "TestSupport.h"
 #include "WshEnvironment.h"
 #include "WshNetwork.h"
 
@@ -109,6 +110,25 @@ TEST_F(WshShellTest, WindowsPathsInCommandLinesBecomeLinuxPaths) {
     EXPECT_EQ(scripting::ChildProcess::translatePaths("grep 'a\\.b' x"), "grep 'a\\.b' x");
     EXPECT_EQ(scripting::ChildProcess::translatePaths("printf a\\nb"), "printf a\\nb");
     EXPECT_EQ(scripting::ChildProcess::translatePaths("ls C:\\"), "ls /");
+}
+
+TEST_F(WshShellTest, RunOpensDocumentsAndAddressesLikeTheDesktop) {
+    QTemporaryDir dir;
+    std::string doc = dir.filePath("it's.txt").toStdString();
+    ASSERT_TRUE(TestSupport::writeBytes(QString::fromStdString(doc), "x"));
+    EXPECT_EQ(s(Value(scripting::ChildProcess::documentCommand(vbs::fromUtf8("\"" + doc + "\"")))),
+              "\"xdg-open\" '" + dir.filePath("it").toStdString() + "'\\''s.txt'");
+    EXPECT_EQ(s(Value(scripting::ChildProcess::documentCommand(u"https://example.org/a b"))),
+              "\"xdg-open\" 'https://example.org/a'");
+    EXPECT_EQ(s(Value(scripting::ChildProcess::documentCommand(u"ls -l"))), "ls -l");
+    // A script runs in our own windowed host, which waits and reports its
+    // exit code like any program.
+    QString child = dir.filePath("child.vbs");
+    ASSERT_TRUE(TestSupport::writeBytes(
+        child, "CreateObject(\"Scripting.FileSystemObject\").CreateTextFile(\"" +
+                   dir.filePath("ran.txt").toUtf8() + "\").Write \"ok\"\nWScript.Quit 5\n"));
+    EXPECT_EQ(call(u"Run", {u(child.toStdString()), Value(1), Value(true)}).toLong(), 5);
+    EXPECT_EQ(TestSupport::readBytes(dir.filePath("ran.txt")), QByteArray("ok"));
 }
 
 TEST_F(WshShellTest, EnvironmentExpandsAndChangesReachChildren) {
