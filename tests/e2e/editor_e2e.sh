@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 wait_window() {
     local pattern=$1 tries=${2:-100} id
     for _ in $(seq 1 "$tries"); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)
+        id=$(timeout 5 xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
@@ -39,12 +39,12 @@ MAIN=$(wait_window '^KorvelVBS编辑器$' 60) || fail "main window not shown aft
 if [ -n "${MAIN:-}" ]; then
     xdotool search --onlyvisible --name '^VBS编辑器' > /dev/null 2>&1 && fail "splash still shown with the main window"
     # 2. The close picture at the right end of the title strip ends the process.
-    eval "$(xdotool getwindowgeometry --shell "$MAIN")"
-    xdotool mousemove --window "$MAIN" $((WIDTH - 22)) 16 click 1
+    eval "$(timeout 5 xdotool getwindowgeometry --shell "$MAIN")"
+    timeout 5 xdotool mousemove --window "$MAIN" $((WIDTH - 22)) 16 click 1
     for _ in $(seq 1 50); do kill -0 $PID 2>/dev/null || break; sleep 0.1; done
     kill -0 $PID 2>/dev/null && { fail "close picture did not end the process"; kill $PID; }
 fi
-wait $PID 2>/dev/null
+kill $PID 2>/dev/null; wait $PID 2>/dev/null
 
 # 3. The script given on the command line is what the editor holds.
 OUT=$(KORVELVBS_APPDIR=$APP KORVELVBS_STARTUP_PROBE=1 timeout 20 "$BIN/korvelvbs" "$WORK/given file.vbs")
@@ -57,17 +57,18 @@ KORVELVBS_APPDIR=$EMPTY "$BIN/korvelvbs" &
 PID=$!
 MSG=$(wait_window '^KorvelVBS编辑器' 60) || fail "safe-mode message not shown"
 if [ -n "${MSG:-}" ]; then
-    xdotool windowactivate --sync "$MSG" key Return 2>/dev/null || xdotool key Return
+    timeout 5 xdotool windowfocus "$MSG" 2>/dev/null
+    timeout 5 xdotool key Return
     SAFE=$(wait_window '^安全模式' 50) || fail "safe-mode editor not shown"
     xdotool search --onlyvisible --name '^KorvelVBS编辑器$' > /dev/null 2>&1 && fail "main window shown in safe mode"
     if [ -n "${SAFE:-}" ]; then
-        eval "$(xdotool getwindowgeometry --shell "$SAFE")"
-        xdotool mousemove --window "$SAFE" $((WIDTH - 26)) 20 click 1
+        eval "$(timeout 5 xdotool getwindowgeometry --shell "$SAFE")"
+        timeout 5 xdotool mousemove --window "$SAFE" $((WIDTH - 26)) 20 click 1
         for _ in $(seq 1 50); do kill -0 $PID 2>/dev/null || break; sleep 0.1; done
         kill -0 $PID 2>/dev/null && { fail "safe-mode close did not end the process"; kill $PID; }
     fi
 fi
-wait $PID 2>/dev/null
+kill $PID 2>/dev/null; wait $PID 2>/dev/null
 
 # 5. --version and --help need no display.
 [ "$(DISPLAY= "$BIN/korvelvbs" --version)" = "KorvelVBS编辑器 1.131" ] || fail "--version"
