@@ -293,3 +293,94 @@ TEST(ValueTest, AppendDoesNotTouchSharedText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ValueTest, NumbersReadFromText) {
+    double d = 0;
+    EXPECT_TRUE(parseNumber(u" 12 ", d));
+    EXPECT_EQ(d, 12);
+    EXPECT_TRUE(parseNumber(u"&H1F", d));
+    EXPECT_EQ(d, 31);
+    EXPECT_TRUE(parseNumber(u"&HFFFF", d));
+    EXPECT_EQ(d, -1);
+    EXPECT_TRUE(parseNumber(u"1e3", d));
+    EXPECT_EQ(d, 1000);
+    EXPECT_TRUE(parseNumber(u".5", d));
+    EXPECT_EQ(d, 0.5);
+    EXPECT_TRUE(parseNumber(u"-2.25", d));
+    EXPECT_EQ(d, -2.25);
+    for (const char16_t* bad : {u"", u"abc", u"1e", u"0x10", u"1 2", u"&H", u"."})
+        EXPECT_FALSE(parseNumber(bad, d)) << toUtf8(bad);
+}
+
+TEST(ValueTest, DoubleTextSwitchesToExponentForm) {
+    EXPECT_EQ(formatDouble(1e15), u"1E+15");
+    EXPECT_EQ(formatDouble(1e14), u"100000000000000");
+    EXPECT_EQ(formatDouble(123456789012345678.0), u"1.23456789012346E+17");
+    EXPECT_EQ(formatDouble(0.00001), u"0.00001");
+    EXPECT_EQ(formatDouble(1e-7), u"0.0000001");
+    EXPECT_EQ(formatDouble(1e-15), u"0.000000000000001");
+    EXPECT_EQ(formatDouble(1e-16), u"1E-16");
+    EXPECT_EQ(formatDouble(0.0199999997764826), u"1.99999997764826E-02");
+    EXPECT_EQ(formatDouble(920.0000000000001), u"920");
+    EXPECT_EQ(formatDouble(-1.5), u"-1.5");
+    EXPECT_EQ(formatDouble(0), u"0");
+}
+
+TEST(ValueTest, WholeNumberConversionsRoundHalfToEven) {
+    EXPECT_EQ(Value(-0.5).toLong(), 0);
+    EXPECT_EQ(Value(1.5).toLong(), 2);
+    EXPECT_EQ(Value(-1.5).toLong(), -2);
+    EXPECT_EQ(Value(2147483647.4).toLong(), 2147483647);
+    EXPECT_THROW(Value(2147483647.5).toLong(), ScriptError);
+    EXPECT_EQ(Value(u"255").toByte(), 255);
+    EXPECT_THROW(Value(u"256").toByte(), ScriptError);
+    EXPECT_THROW(Value::null().toLong(), ScriptError);
+    EXPECT_TRUE(Value(u"TRUE").toBool());
+    EXPECT_FALSE(Value(u" 0 ").toBool());
+    EXPECT_THROW(Value(u"yes").toBool(), ScriptError);
+}
+
+TEST(ValueTest, ArraysAreCopiedOnWrite) {
+    Value a = Value::array({Value(1), Value(2)});
+    Value b = a;
+    b.uniqueArray()->items[0] = Value(9);
+    EXPECT_EQ(a.arr()->items[0].toLong(), 1);
+    EXPECT_EQ(b.arr()->items[0].toLong(), 9);
+    EXPECT_EQ(a.typeName(), u"Variant()");
+    EXPECT_EQ(a.varType(), 8204);
+    Value m = Value::array(std::vector<int32_t>{1, 2}, true);
+    EXPECT_EQ(m.arr()->items.size(), 6u);
+    EXPECT_TRUE(m.arr()->fixed);
+    EXPECT_THROW(Value::array(std::vector<int32_t>{100000, 100000}, false), ScriptError);
+}
+
+TEST(ValueTest, Utf8RoundTripKeepsSurrogatePairs) {
+    std::u16string text = u"中文 a\U0001F600";
+    EXPECT_EQ(text.size(), 6u);
+    EXPECT_EQ(fromUtf8(toUtf8(text)), text);
+    EXPECT_EQ(fromUtf8("\xFF"), u"\uFFFD");
+    EXPECT_TRUE(iequals(u"MsgBox", u"msgbox"));
+    EXPECT_FALSE(iequals(u"MsgBox", u"msgbox2"));
+}
+
+TEST(EngineScripts, StringComparisonFollowsWhereTheNumberCameFrom) {
+    Engine engine;
+    engine.AddCode(u"x = \"10\" : n = 10");
+    EXPECT_TRUE(engine.Eval(u"x = 10").toBool());
+    EXPECT_FALSE(engine.Eval(u"x = n").toBool());
+    EXPECT_TRUE(engine.Eval(u"n < x").toBool());
+    EXPECT_THROW(engine.Eval(u"\"abc\" = 5"), ScriptError);
+}
+
+TEST(EngineScripts, ExecuteInsideProcedureSeesItsLocals) {
+    Engine engine;
+    engine.AddCode(
+        u"Function F()\n Dim v : v = 2\n Execute \"v = v * 21 : w = 1\"\n F = v + Eval(\"w\")\nEnd "
+        u"Function");
+    EXPECT_EQ(engine.Eval(u"F()").toLong(), 43);
+    EXPECT_TRUE(engine.Eval(u"IsEmpty(w)").toBool());
+}
+
+}  // namespace

@@ -607,8 +607,10 @@ Flow AppendStmt::exec(Frame& f) {
     if (!v || !v->isString()) throwError(13);
     for (size_t i = 0; i < parts.size(); ++i) {
         const Value& d = vals[i].deref();
-        if (d.isString()) v->append(d.str());
-        else if (!d.isNull() && !d.isEmpty()) v->append(d.toString());
+        if (d.isString())
+            v->append(d.str());
+        else if (!d.isNull() && !d.isEmpty())
+            v->append(d.toString());
     }
     return Flow::Normal;
 }
@@ -765,7 +767,8 @@ Flow ForStmt::exec(Frame& f) {
             return p->toLong();
         };
         auto store = [&](int64_t x) {
-            *varPtr(true) = isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
+            *varPtr(true) =
+                isLong ? Value(static_cast<int32_t>(x)) : Value::integer(static_cast<int16_t>(x));
         };
         store(cur);
         while (true) {

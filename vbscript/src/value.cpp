@@ -674,7 +674,11 @@ std::u16string formatG(double v, int digits) {
         if (c != '.') digitsOnly += c;
     while (digitsOnly.size() > 1 && digitsOnly.back() == '0') digitsOnly.pop_back();
     std::string out;
-    if (exp >= digits || exp < -5) {
+    // Exponent form for large values, and for small ones whose decimal form
+    // would need more places than the significant digits allow.
+    bool tiny =
+        exp < 0 && static_cast<size_t>(-exp - 1) + digitsOnly.size() > static_cast<size_t>(digits);
+    if (exp >= digits || tiny) {
         out.assign(1, digitsOnly[0]);
         if (digitsOnly.size() > 1) {
             out.push_back('.');
