@@ -50,3 +50,5 @@ Try "Set x 5"                                ' expect: 1011 Expected '='
 Try "Public Default x"                       ' expect: 1056 'Default' can be specified only on 'Property Get'
 Try "Function F()" & vbCrLf & "Exit Sub" & vbCrLf & "End Function" ' expect: 1039 Invalid 'exit' statement
 Try "x = 1" & vbCrLf & "End"                 ' expect: 1024 Expected statement
+Try "ReDim a"                                ' expect: 1005 Expected '('
+Try String(256, "a") & " = 1"                ' expect: 1030 Identifier too long
