@@ -304,7 +304,11 @@ void mainfrm::connectCommands() {
         setStatus(QStringLiteral("状态：正常"));
     });
     connect(panel, &StatementPanel::statementActivated, this,
-            [this](int i) { insertion_->listDoubleClicked(i); });
+            [this](int i) {
+                insertion_->listDoubleClicked(i);
+                // Typing goes on where the statement landed.
+                codebox->setFocus();
+            });
     connect(panel, &StatementPanel::runScript, this,
             [this](const QString& path) { insertion_->searchHit(path); });
     connect(panel, &StatementPanel::listMousePressed, this,
