@@ -114,27 +114,6 @@ std::string ChildProcess::translatePaths(const std::string& cmd) {
     return out;
 }
 
-void PipeBuffer::add(const char* data, size_t size) {
-    std::lock_guard lock(mutex_);
-    data_.append(data, size);
-    ready_.notify_all();
-}
-
-void PipeBuffer::finish() {
-    std::lock_guard lock(mutex_);
-    done_ = true;
-    ready_.notify_all();
-}
-
-bool PipeBuffer::take(std::string& out) {
-    std::unique_lock lock(mutex_);
-    ready_.wait(lock, [this] { return !data_.empty() || done_; });
-    if (data_.empty()) return false;
-    out += data_;
-    data_.clear();
-    return true;
-}
-
 std::u16string ChildProcess::documentCommand(const std::u16string& given) {
     std::string cmd = translatePaths(vbs::toUtf8(given));
     if (programExists(vbs::fromUtf8(cmd))) return given;

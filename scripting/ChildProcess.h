@@ -6,38 +6,12 @@
 
 #include <sys/types.h>
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <string>
 
-#include "StreamIo.h"
+#include "PipeBuffer.h"
 
 namespace scripting {
-
-// Bytes collected from one pipe by a reader thread.
-class PipeBuffer {
-  public:
-    void add(const char* data, size_t size);
-    void finish();
-    // Waits for bytes or the end; false at the end with nothing left.
-    bool take(std::string& out);
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::string data_;
-    bool done_ = false;
-};
-
-class PipeSource : public ByteSource {
-  public:
-    explicit PipeSource(std::shared_ptr<PipeBuffer> buffer) : buffer_(std::move(buffer)) {}
-    bool read(std::string& out) override { return buffer_->take(out); }
-
-  private:
-    std::shared_ptr<PipeBuffer> buffer_;
-};
 
 class ChildProcess {
   public:

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "FdSource.h"
+#include "FileSink.h"
 #include "FsPath.h"
 #include "FsoCollection.h"
 #include "FsoDrive.h"

@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "FileSink.h"
 #include "FsPath.h"
+#include "MemorySource.h"
 
 namespace scripting::fsops {
 

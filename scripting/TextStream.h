@@ -5,8 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "ByteSink.h"
+#include "ByteSource.h"
 #include "HostObject.h"
-#include "StreamIo.h"
 #include "TextCodec.h"
 #include "vbscript/engine.h"
 

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <thread>
 
+#include "FdSource.h"
+#include "FileSink.h"
 #include "FsPath.h"
 #include "WshArguments.h"
 

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 
+#include "FileSink.h"
+#include "PipeSource.h"
+
 namespace scripting {
 
 WshExec::WshExec(std::unique_ptr<ChildProcess> child, vbs::Engine* engine)

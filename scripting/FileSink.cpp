@@ -1,31 +1,6 @@
-#include "StreamIo.h"
-
-#include <unistd.h>
-
-#include <cerrno>
+#include "FileSink.h"
 
 namespace scripting {
-
-bool MemorySource::read(std::string& out) {
-    if (done_ || bytes_.empty()) return false;
-    out += bytes_;
-    bytes_.clear();
-    done_ = true;
-    return true;
-}
-
-bool FdSource::read(std::string& out) {
-    char buf[4096];
-    for (;;) {
-        ssize_t n = ::read(fd_, buf, sizeof buf);
-        if (n > 0) {
-            out.append(buf, static_cast<size_t>(n));
-            return true;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        return false;
-    }
-}
 
 bool FileSink::write(std::string_view bytes) {
     if (!file_) return false;
