@@ -69,11 +69,13 @@ int ConsoleHostUi::msgBox(const std::u16string& prompt, int buttons, const std::
     int set = buttons & 0xF;
     if (set >= static_cast<int>(kButtonSets.size())) set = 0;
     const auto& answers = kButtonSets[static_cast<size_t>(set)];
-    std::u16string text = title.empty() ? prompt : title + u"：" + prompt;
-    if (answers.size() == 1) {
-        echo(text);
-        return answers[0];
+    // Without someone at a terminal the prompt is only shown; the input, if
+    // any, is data for WScript.StdIn and not an answer.
+    if (answers.size() == 1 || !interactive_) {
+        echo(prompt);
+        return defaultAnswer(buttons);
     }
+    std::u16string text = title.empty() ? prompt : title + u"：" + prompt;
     std::u16string labels;
     for (int a : answers)
         labels += (labels.empty() ? u"" : u" / ") + std::u16string(choice(a).label);
@@ -91,6 +93,10 @@ int ConsoleHostUi::msgBox(const std::u16string& prompt, int buttons, const std::
 
 vbs::Value ConsoleHostUi::inputBox(const std::u16string& prompt, const std::u16string& title,
                                    const std::u16string& defaultText) {
+    if (!interactive_) {
+        echo(prompt);
+        return vbs::Value(defaultText);
+    }
     std::u16string text = title.empty() ? prompt : title + u"：" + prompt;
     if (!defaultText.empty()) text += u" [" + defaultText + u"]";
     print(out_, text + u" ");
@@ -103,16 +109,15 @@ vbs::Value ConsoleHostUi::inputBox(const std::u16string& prompt, const std::u16s
 int ConsoleHostUi::popup(const std::u16string& text, int seconds, const std::u16string& title,
                          int buttons) {
     if (seconds <= 0) return msgBox(text, buttons, title);
-    std::u16string shown = title.empty() ? text : title + u"：" + text;
-    if (!inputWithin(seconds)) {
+    if (!interactive_ || !inputWithin(seconds)) {
         // Nobody answered in time, as a box left alone would time out.
-        echo(shown);
+        echo(text);
         return -1;
     }
     if ((buttons & 0xF) != 0) return msgBox(text, buttons, title);
     std::u16string line;
     readLine(line);
-    echo(shown);
+    echo(text);
     return 1;
 }
 

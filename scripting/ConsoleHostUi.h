@@ -1,6 +1,9 @@
 // The console host's side of the user interface: output to standard output,
-// errors to standard error, questions answered on standard input.
+// errors to standard error. Questions are answered at the terminal; when
+// standard input is not a terminal they take their default answers at once.
 #pragma once
+
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -14,6 +17,7 @@ class ConsoleHostUi : public HostUi {
         : in_(in), out_(out), err_(err) {
         // Unbuffered, so waiting for an answer sees exactly what is unread.
         std::setvbuf(in_, nullptr, _IONBF, 0);
+        interactive_ = ::isatty(::fileno(in_)) != 0;
     }
 
     void echo(const std::u16string& text) override;
@@ -34,6 +38,7 @@ class ConsoleHostUi : public HostUi {
     std::FILE* in_;
     std::FILE* out_;
     std::FILE* err_;
+    bool interactive_ = false;  // questions are asked only at a terminal
 };
 
 }  // namespace scripting
