@@ -6,8 +6,12 @@
 
 namespace scripting {
 
+FdSource::~FdSource() {
+    if (owned_ && fd_ >= 0) ::close(fd_);
+}
+
 bool FdSource::read(std::string& out) {
-    char buf[4096];
+    char buf[65536];
     for (;;) {
         ssize_t n = ::read(fd_, buf, sizeof buf);
         if (n > 0) {

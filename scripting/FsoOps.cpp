@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "FdSource.h"
 #include "FileSink.h"
 #include "FsPath.h"
-#include "MemorySource.h"
 
 namespace scripting::fsops {
 
@@ -299,15 +299,10 @@ vbs::Ref<TextStream> openText(const std::string& path, int32_t iomode, bool crea
     if (iomode == 1) {
         if (!exists) openWriter(path, "wb", TextEncoding::Ansi)->close();
         if (exists && S_ISDIR(st.st_mode)) vbs::throwError(70);
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-        if (!f) fspath::throwErrno(errno);
-        std::string bytes;
-        char buf[65536];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-        std::fclose(f);
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) fspath::throwErrno(errno);
         auto dec = format == -1 ? TextStream::Decoding::Utf16LE : TextStream::Decoding::Auto;
-        return TextStream::reader(std::make_unique<MemorySource>(std::move(bytes)), dec);
+        return TextStream::reader(std::make_unique<FdSource>(fd, true), dec);
     }
     if (iomode == 8) return openWriter(path, "ab", appendEncoding(path, format));
     TextEncoding enc = format == -1   ? TextEncoding::Utf16LE

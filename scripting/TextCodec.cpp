@@ -105,6 +105,31 @@ std::size_t TextCodec::completeUtf8Prefix(std::string_view b) {
     return end;
 }
 
+bool TextCodec::isAscii(std::string_view b) {
+    for (char c : b) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+std::size_t TextCodec::completeAnsiPrefix(std::string_view b) {
+    // GB18030: ASCII, two-byte characters, and four-byte ones whose second
+    // byte is a digit.
+    size_t i = 0;
+    while (i < b.size()) {
+        if (static_cast<unsigned char>(b[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= b.size()) return i;
+        auto second = static_cast<unsigned char>(b[i + 1]);
+        size_t len = second >= 0x30 && second <= 0x39 ? 4 : 2;
+        if (i + len > b.size()) return i;
+        i += len;
+    }
+    return i;
+}
+
 TextEncoding TextCodec::detect(std::string_view b) {
     if (b.starts_with("\xEF\xBB\xBF")) return TextEncoding::Utf8Bom;
     if (b.starts_with("\xFF\xFE")) return TextEncoding::Utf16LE;

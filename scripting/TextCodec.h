@@ -22,8 +22,11 @@ class TextCodec {
     static std::string encode(std::u16string_view text, TextEncoding encoding);
     static std::string_view bom(TextEncoding encoding);
     static bool isValidUtf8(std::string_view bytes);
-    // Length of the longest prefix that does not end inside a UTF-8 sequence.
+    static bool isAscii(std::string_view bytes);
+    // Length of the longest prefix that does not end inside a character, for
+    // text read in pieces.
     static std::size_t completeUtf8Prefix(std::string_view bytes);
+    static std::size_t completeAnsiPrefix(std::string_view bytes);
 };
 
 }  // namespace scripting

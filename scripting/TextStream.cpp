@@ -44,20 +44,25 @@ void TextStream::decodeMore(std::string& b, bool atEnd) {
             decoding_ = Decoding::Utf8;
         }
     }
-    size_t usable = b.size();
-    TextEncoding as = TextEncoding::Utf8;
-    if (decoding_ == Decoding::Utf16LE) {
-        usable -= b.size() % 2;
-        as = TextEncoding::Utf16LE;
-    } else {
-        if (!atEnd) usable = TextCodec::completeUtf8Prefix(b);
-        std::string_view part(b.data(), usable);
-        if (decoding_ == Decoding::Auto && !TextCodec::isValidUtf8(part)) {
-            as = TextEncoding::Ansi;
-            usable = b.size();
-        }
+    if (decoding_ == Decoding::Auto) {
+        // The first text that is not plain ASCII settles the encoding.
+        std::string_view part(b.data(), atEnd ? b.size() : TextCodec::completeUtf8Prefix(b));
+        if (!TextCodec::isValidUtf8(part))
+            decoding_ = Decoding::Ansi;
+        else if (!TextCodec::isAscii(part))
+            decoding_ = Decoding::Utf8;
     }
-    if (atEnd) usable = b.size();
+    TextEncoding as = TextEncoding::Utf8;
+    size_t usable = b.size();
+    if (decoding_ == Decoding::Utf16LE) {
+        as = TextEncoding::Utf16LE;
+        if (!atEnd) usable -= b.size() % 2;
+    } else if (decoding_ == Decoding::Ansi) {
+        as = TextEncoding::Ansi;
+        if (!atEnd) usable = TextCodec::completeAnsiPrefix(b);
+    } else if (!atEnd) {
+        usable = TextCodec::completeUtf8Prefix(b);
+    }
     text_ += TextCodec::decodeAs(std::string_view(b.data(), usable), as);
     b.erase(0, usable);
 }

@@ -16,8 +16,9 @@ namespace scripting {
 class TextStream : public HostObject<TextStream> {
   public:
     // How bytes become text when reading. Auto: a byte-order mark wins, then
-    // valid UTF-8, else the ANSI code page.
-    enum class Decoding { Auto, Utf16LE, Utf8 };
+    // valid UTF-8, else the ANSI code page, decided by the first text that
+    // is not plain ASCII.
+    enum class Decoding { Auto, Utf16LE, Utf8, Ansi };
 
     static vbs::Ref<TextStream> reader(std::unique_ptr<ByteSource> source, Decoding decoding);
     // `newline` is what WriteLine ends a line with (CR LF in files).

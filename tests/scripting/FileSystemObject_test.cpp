@@ -70,6 +70,26 @@ TEST_F(FsoTest, ReadingUnderstandsUtf8AndEveryLineEnd) {
     EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four"}));
 }
 
+TEST_F(FsoTest, LargeFilesReadInPiecesKeepEveryCharacter) {
+    // Long enough to be read in several pieces, with characters straddling
+    // the piece boundaries (the odd "a" shifts them).
+    QByteArray gbk = "a", utf8 = "a";
+    std::string expected = "a";
+    for (int i = 0; i < 40000; ++i) {
+        gbk += "\xD6\xD0\x81\x30\x81\x30";  // 中 and a four-byte character
+        utf8 += "\xE4\xB8\xAD\xC2\x80";
+        expected += "中";
+    }
+    write("gbk.txt", gbk);
+    write("utf8.txt", utf8);
+    std::string fromGbk = s(invoke(obj(open("gbk.txt")), u"ReadAll"));
+    std::string fromUtf8 = s(invoke(obj(open("utf8.txt")), u"ReadAll"));
+    EXPECT_EQ(fromGbk.size(), 1 + 40000 * (3 + 2));
+    EXPECT_EQ(fromGbk.substr(0, 9), "a中\xC2\x80中");
+    EXPECT_EQ(fromUtf8, fromGbk);
+    EXPECT_EQ(fromGbk.find("\xEF\xBF\xBD"), std::string::npos);  // no replacement characters
+}
+
 TEST_F(FsoTest, ReadSkipAndColumnsCountCharacters) {
     write("r.txt", "汉字abc\r\nx");
     Value ts = open("r.txt");
