@@ -62,6 +62,12 @@ void showLogo(HostUi& ui) { ui.echo(u"KorvelVBS 脚本宿主 5.8（Linux）\n");
 
 bool readScriptFile(const std::string& path, std::u16string& text, std::u16string& problem) {
     std::u16string shown = fspath::toScript(path);
+    std::u16string ext = vbs::toLower(fspath::extensionName(shown));
+    if (ext == u"js" || ext == u"jse" || ext == u"wsf" || ext == u"vbe") {
+        problem = u"无法运行“" + shown + u"”：本宿主只运行 VBScript（.vbs）脚本，不支持 ." + ext +
+                  u" 文件。";
+        return false;
+    }
     if (fspath::isFolder(path)) {
         problem = u"“" + shown + u"”是一个文件夹，不是脚本文件。";
         return false;

@@ -78,6 +78,9 @@ TEST(ScriptFileTest, ReadsEveryEncodingTheEditorWrites) {
     EXPECT_FALSE(scripting::readScriptFile(dir.filePath("none.vbs").toStdString(), text, problem));
     EXPECT_NE(problem.find(u"找不到"), std::u16string::npos);
     EXPECT_FALSE(scripting::readScriptFile(dir.path().toStdString(), text, problem));
+    ASSERT_TRUE(TestSupport::writeBytes(dir.filePath("x.js"), "WScript.Echo(1);"));
+    EXPECT_FALSE(scripting::readScriptFile(dir.filePath("x.js").toStdString(), text, problem));
+    EXPECT_NE(problem.find(u".vbs"), std::u16string::npos);
 }
 
 TEST(HostErrorTextTest, ConsoleAndWindowTextsNameThePlaceAndTheNumber) {
