@@ -56,6 +56,20 @@ std::string locate(const std::string& name) {
 
 std::u16string programName(Mode mode) { return mode == Mode::Console ? u"cscript" : u"wscript"; }
 
+std::u16string timeoutText(const std::u16string& scriptName, int seconds) {
+    return u"脚本“" + scriptName + u"”的运行时间超过了 " + vbs::fromUtf8(std::to_string(seconds)) +
+           u" 秒的限制，已被终止。";
+}
+
+// //T:nn. The engine's own limit ends a busy script where it stands, so the
+// host can still say why (in a window, too); the watchdog, a moment later,
+// ends a script that is asleep or waiting for a program.
+void applyLimit(vbs::Engine& engine, Watchdog& watchdog, int seconds) {
+    constexpr int kGraceSeconds = 1;
+    engine.setTimeout(seconds > 0 ? seconds * 1000 : 0);
+    watchdog.arm(seconds > 0 ? seconds + kGraceSeconds : 0);
+}
+
 void showLogo(HostUi& ui) { ui.echo(u"KorvelVBS 脚本宿主 5.8（Linux）\n"); }
 
 }  // namespace
@@ -140,38 +154,37 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi)
     vbs::Engine engine;
     ScriptHostServices services(ui, opts.batch);
     engine.setHostServices(&services);
-    engine.setTimeout(0);  // //T:nn is the only limit a host script has
     registerScriptingObjects(engine);
 
     std::u16string scriptName = fspath::toScript(fspath::lastName(info.scriptPath));
     Watchdog watchdog([scriptName, &info] {
-        std::u16string msg = u"脚本“" + scriptName + u"”的运行时间超过了 " +
-                             vbs::fromUtf8(std::to_string(info.timeoutSeconds)) +
-                             u" 秒的限制，已被终止。\n";
         std::fflush(stdout);
-        std::string bytes = vbs::toUtf8(msg);
+        std::string bytes = vbs::toUtf8(timeoutText(scriptName, info.timeoutSeconds) + u"\n");
         ssize_t ignored = ::write(STDERR_FILENO, bytes.data(), bytes.size());
         (void)ignored;
         std::_Exit(1);
     });
-    watchdog.arm(info.timeoutSeconds);
+    applyLimit(engine, watchdog, info.timeoutSeconds);
 
     vbs::Ref<WScriptObject> wscript(new WScriptObject(info, engine, ui));
-    wscript->onTimeoutChanged = [&watchdog, &info](int s) {
+    wscript->onTimeoutChanged = [&engine, &watchdog, &info](int s) {
         info.timeoutSeconds = s;
-        watchdog.arm(s);
+        applyLimit(engine, watchdog, s);
     };
     engine.AddObject(u"WScript", wscript);
     try {
         engine.AddCode(std::u16string_view(code));
     } catch (const vbs::ScriptError& e) {
+        watchdog.arm(0);  // the report may wait for the user
         if (e.number == kScriptQuit) return wscript->exitCode();
-        if (console)
-            ui.error(kTitle, consoleErrorText(info.scriptPath, e));
-        else if (!opts.batch)
-            ui.error(kTitle, windowErrorText(info.scriptPath, e));
+        std::u16string text = e.number == vbs::kErrTimeout
+                                  ? timeoutText(scriptName, info.timeoutSeconds)
+                              : console ? consoleErrorText(info.scriptPath, e)
+                                        : windowErrorText(info.scriptPath, e);
+        if (console || !opts.batch) ui.error(kTitle, text);
         return 1;
     } catch (const std::exception& e) {
+        watchdog.arm(0);
         ui.error(kTitle, u"脚本宿主内部错误：" + vbs::fromUtf8(e.what()));
         return 1;
     }

@@ -178,6 +178,12 @@ TEST_F(WindowedHostTest, BatchModeShowsNothingAndAsksNobody) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
+TEST_F(WindowedHostTest, ABusyScriptPastItsTimeLimitSaysSoInAWindow) {
+    EXPECT_EQ(run("Do\nLoop\n", {"//T:1"}), 1);
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("超过了 1 秒"), std::string::npos) << ui.errors[0];
+}
+
 TEST_F(WindowedHostTest, TheScriptCanShortenItsOwnTimeLimit) {
     // Ending the process is the time-out's job; here only the property's
     // round trip is checked, the limit itself is tested on the real host.
