@@ -93,6 +93,9 @@ const std::vector<Member<WshShell>>& WshShell::members() {
          [](S&, Args a) {
              std::string dir = fspath::native(a.back()->toString());
              if (::chdir(dir.c_str()) != 0) fspath::throwErrno(errno, true);
+             // Programs started later read the current folder from PWD too.
+             std::vector<char> buf(4096);
+             if (::getcwd(buf.data(), buf.size())) ::setenv("PWD", buf.data(), 1);
          }},
         {u"Popup",
          [](S& s, Args a, V& r) {

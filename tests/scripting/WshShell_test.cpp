@@ -159,6 +159,9 @@ TEST_F(WshShellTest, CurrentDirectoryFollowsTheScript) {
     EXPECT_EQ(s(get(*shell, u"CurrentDirectory")), dir.path().toStdString());
     EXPECT_EQ(s(invoke(obj(get(obj(call(u"Exec", {u("pwd")})), u"StdOut")), u"ReadLine")),
               dir.path().toStdString());
+    EXPECT_EQ(
+        s(invoke(obj(get(obj(call(u"Exec", {u("printf %s \"$PWD\"")})), u"StdOut")), u"ReadAll")),
+        dir.path().toStdString());
     EXPECT_EQ(errorOf([&] { let(*shell, u"CurrentDirectory", u("/no/such/dir")); }), 76);
     let(*shell, u"CurrentDirectory", u(before));
 }
