@@ -5,11 +5,13 @@
 #include "HostOptions.h"
 #include "HostUi.h"
 #include "ScriptHost.h"
+#include "Scripting.h"
 #include "ScriptingTestSupport.h"
 #include "TestSupport.h"
 #include "WScriptObject.h"
 #include "WshArguments.h"
 #include "WshNamedArguments.h"
+#include "vbscript/engine.h"
 
 using namespace ScriptingTest;
 using scripting::HostOptions;
@@ -19,6 +21,21 @@ namespace {
 HostOptions parse(std::vector<const char*> words) {
     words.insert(words.begin(), "cscript");
     return HostOptions::parse(static_cast<int>(words.size()), words.data());
+}
+
+TEST(RegistrationTest, AnyEngineCanCreateTheScriptingObjects) {
+    // The editor's own engine has no WScript object and no host services.
+    vbs::Engine engine;
+    scripting::registerScriptingObjects(engine);
+    engine.AddCode(
+        std::u16string_view(u"Set a = CreateObject(\"Scripting.FileSystemObject\")\n"
+                            u"Set b = CreateObject(\"wscript.shell\")\n"
+                            u"Set c = CreateObject(\"WScript.Network\")\n"));
+    EXPECT_EQ(s(engine.Eval(u"TypeName(a) & \" \" & TypeName(b) & \" \" & TypeName(c)")),
+              "FileSystemObject IWshShell3 IWshNetwork2");
+    EXPECT_EQ(s(engine.Eval(u"b.ExpandEnvironmentStrings(\"%NO_SUCH_VAR_9%\")")),
+              "%NO_SUCH_VAR_9%");
+    EXPECT_EQ(s(engine.Eval(u"a.GetBaseName(\"C:\\x\\report.txt\")")), "report");
 }
 
 TEST(HostOptionsTest, HostOptionsMayStandAnywhere) {
