@@ -11,7 +11,7 @@ class FsoDrive : public HostObject<FsoDrive> {
     static const std::vector<Member<FsoDrive>>& members();
     std::u16string typeName() const override { return u"Drive"; }
     // "C", "C:", "C:\" and "/" name the drive; nothing else does.
-    static bool names(std::u16string_view spec);
+    static bool names(std::u16string_view pattern);
 };
 
 }  // namespace scripting

@@ -23,10 +23,10 @@ bool endsWithSep(const std::string& p) { return !p.empty() && p.back() == '/'; }
 
 // The items a source pattern names: the path itself, or the matches of its
 // wildcard in its folder.
-std::vector<std::string> expand(const std::string& spec, bool folders) {
-    std::string name = fspath::lastName(spec);
-    if (!fspath::hasWildcard(name)) return {fspath::absolute(spec)};
-    std::string parent = fspath::parentOf(spec);
+std::vector<std::string> expand(const std::string& pattern, bool folders) {
+    std::string name = fspath::lastName(pattern);
+    if (!fspath::hasWildcard(name)) return {fspath::absolute(pattern)};
+    std::string parent = fspath::parentOf(pattern);
     if (!fspath::isFolder(parent)) vbs::throwError(76);
     std::vector<std::string> out;
     for (const std::string& n : list(parent, folders)) {
@@ -263,8 +263,8 @@ void moveFolder(const std::string& source, const std::string& dest) {
     }
 }
 
-void deleteFile(const std::string& spec, bool force) {
-    std::vector<std::string> items = expand(spec, false);
+void deleteFile(const std::string& pattern, bool force) {
+    std::vector<std::string> items = expand(pattern, false);
     if (items.empty()) vbs::throwError(53);
     for (const auto& item : items) {
         requireFile(item);
@@ -272,8 +272,8 @@ void deleteFile(const std::string& spec, bool force) {
     }
 }
 
-void deleteFolder(const std::string& spec, bool force) {
-    std::vector<std::string> items = expand(spec, true);
+void deleteFolder(const std::string& pattern, bool force) {
+    std::vector<std::string> items = expand(pattern, true);
     if (items.empty()) vbs::throwError(76);
     for (const auto& item : items) {
         requireFolder(item);

@@ -26,8 +26,8 @@ void copyFile(const std::string& source, const std::string& dest, bool overwrite
 void copyFolder(const std::string& source, const std::string& dest, bool overwrite);
 void moveFile(const std::string& source, const std::string& dest);
 void moveFolder(const std::string& source, const std::string& dest);
-void deleteFile(const std::string& spec, bool force);
-void deleteFolder(const std::string& spec, bool force);
+void deleteFile(const std::string& pattern, bool force);
+void deleteFolder(const std::string& pattern, bool force);
 void createFolder(const std::string& path);
 
 // iomode 1 reading, 2 writing, 8 appending; format 0 ANSI, -1 UTF-16,
