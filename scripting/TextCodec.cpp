@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "vbscript/value.h"
+
 namespace scripting {
 
 namespace {
@@ -166,7 +168,8 @@ std::u16string TextCodec::decodeAs(std::string_view b, TextEncoding e) {
         case TextEncoding::Ansi:
             return fromUtf16Bytes(convert("UTF-16LE", "GB18030", b, "\xFD\xFF"), false);
         default:
-            return fromUtf8Lenient(b);
+            // The common case, valid UTF-8, skips the converter.
+            return isValidUtf8(b) ? vbs::fromUtf8(b) : fromUtf8Lenient(b);
     }
 }
 
@@ -179,7 +182,7 @@ std::string TextCodec::encode(std::u16string_view s, TextEncoding e) {
         case TextEncoding::Ansi:
             return convert("GB18030", "UTF-16LE", toUtf16Bytes(s, false), "?");
         default:
-            return convert("UTF-8", "UTF-16LE", toUtf16Bytes(s, false), "?");
+            return vbs::toUtf8(s);
     }
 }
 
