@@ -19,7 +19,9 @@ bool isValidUtf8(const QByteArray& b) {
 }  // namespace
 
 Encoding detect(const QByteArray& b) {
-    if (b.startsWith("\xEF\xBB\xBF")) return Encoding::Utf8Bom;
+    // A UTF-8 mark in front of bytes that are not UTF-8 is no promise: such
+    // a file is read like one without a mark, so saving cannot mangle it.
+    if (b.startsWith("\xEF\xBB\xBF") && isValidUtf8(b.sliced(3))) return Encoding::Utf8Bom;
     if (b.startsWith("\xFF\xFE")) return Encoding::Utf16LE;
     if (b.startsWith("\xFE\xFF")) return Encoding::Utf16BE;
     return isValidUtf8(b) ? Encoding::Utf8 : Encoding::Gbk;

@@ -99,3 +99,12 @@ TEST_F(TextFileTest, WriteIntoMissingFolderFails) {
     EXPECT_FALSE(w.ok);
     EXPECT_FALSE(QFile::exists(path("no/such/dir/x.vbs")));
 }
+
+TEST_F(TextFileTest, Utf8MarkBeforeNonUtf8BytesDoesNotCorruptThemOnSave) {
+    const QByteArray bytes("\xEF\xBB\xBFMsgBox \"\xC4\xE3\xBA\xC3\"");
+    ASSERT_TRUE(writeBytes(path("mixed.vbs"), bytes));
+    const auto r = TextFile::read(path("mixed.vbs"));
+    EXPECT_EQ(r.encoding, TextFile::Encoding::Gbk);
+    ASSERT_TRUE(TextFile::writeLines(path("back.vbs"), r.lines, r.encoding).ok);
+    EXPECT_EQ(readBytes(path("back.vbs")), bytes + "\r\n");
+}
