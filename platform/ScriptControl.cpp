@@ -1,5 +1,7 @@
 #include "ScriptControl.h"
 
+#include "Scripting.h"
+
 #include <exception>
 
 #include "DialogServices.h"
@@ -30,6 +32,8 @@ class ScriptControl::Host : public vbs::HostServices {
 ScriptControl::ScriptControl(DialogServices& dialogs) : host_(std::make_unique<Host>(dialogs)) {
     engine_.setHostServices(host_.get());
     engine_.setTimeout(kDefaultTimeout);
+    // Generator scripts may look at files and folders like any script.
+    scripting::registerScriptingObjects(engine_);
 }
 
 ScriptControl::~ScriptControl() { engine_.setHostServices(nullptr); }

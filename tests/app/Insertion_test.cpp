@@ -96,3 +96,14 @@ TEST(Insertion, SearchRunsTheGeneratorWithoutMarker) {
     EXPECT_EQ(e.w->codebox->Text(), QStringLiteral("Dim a"));
     EXPECT_TRUE(e.w->state.EndSubArmed);
 }
+
+TEST(Insertion, GeneratorsMayUseTheFileSystemObject) {
+    Editor e;
+    e.script("fso.vbs",
+             "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+             "CBatCode.StringReturn CStr(fso.FolderExists(\"" + e.app.path().toUtf8() + "\"))\r\n");
+    e.settings.save("korvelVbs", "main", "End Sub", "no");
+    e.start("文件,说明,[apppath]\\scripts\\fso.vbs,功能\r\n");
+    e.w->panel->statementActivated(0);
+    EXPECT_EQ(e.w->codebox->Text(), QStringLiteral("True"));
+}
