@@ -30,7 +30,7 @@ class CscriptTest : public ::testing::Test {
         p.setWorkingDirectory(dir.path());
         QElapsedTimer t;
         t.start();
-        p.start(QStringLiteral(KORVEL_BIN_DIR "/cscript-next"), args);
+        p.start(QStringLiteral(KORVEL_BIN_DIR "/cscript"), args);
         EXPECT_TRUE(p.waitForStarted());
         p.write(input);
         p.closeWriteChannel();
