@@ -36,7 +36,8 @@ void DocumentCommands::Save() {
 
 void DocumentCommands::New() {
     if (!e_.state.Modified) return;
-    const QString answer = e_.optionDLG(QStringLiteral("保存,不保存,取消"), QStringLiteral("您的文件未保存。"));
+    const QString answer =
+        e_.optionDLG(QStringLiteral("保存,不保存,取消"), QStringLiteral("您的文件未保存。"));
     if (answer == u"取消") return;
     // An unfinished save keeps the text, exactly as Cancel does.
     if (answer == u"保存" && !savefile()) return;
@@ -76,11 +77,12 @@ bool DocumentCommands::openPath(const QString& path) {
 void DocumentCommands::Run() {
     constexpr int kYesNoQuestion = DialogServices::YesNo | DialogServices::Question;
     if (ProcessState::CurrentPath().isEmpty()) {
-        if (e_.dialogs.messageBox(QStringLiteral("请先保存你的文件才可以调试！是否保存？"), kYesNoQuestion) !=
-            DialogServices::Yes)
+        if (e_.dialogs.messageBox(QStringLiteral("请先保存你的文件才可以调试！是否保存？"),
+                                  kYesNoQuestion) != DialogServices::Yes)
             return;
         if (!savefile()) {
-            e_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"), DialogServices::Exclamation);
+            e_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"),
+                                  DialogServices::Exclamation);
             return;
         }
     } else {
@@ -88,17 +90,20 @@ void DocumentCommands::Run() {
                                   kYesNoQuestion) != DialogServices::Yes)
             return;
         if (!savefile2()) {
-            e_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"), DialogServices::Exclamation);
+            e_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"),
+                                  DialogServices::Exclamation);
             return;
         }
     }
     const QString wscript = e_.launcher.findWscript();
     if (wscript.isEmpty()) {
-        e_.dialogs.messageBox(QStringLiteral("找不到脚本宿主 wscript，无法运行程序。"), DialogServices::Critical);
+        e_.dialogs.messageBox(QStringLiteral("找不到脚本宿主 wscript，无法运行程序。"),
+                              DialogServices::Critical);
         return;
     }
     if (!e_.launcher.startDetached(wscript, {ProcessState::CurrentPath()})) {
-        e_.dialogs.messageBox(QStringLiteral("无法启动 wscript，程序未运行。"), DialogServices::Critical);
+        e_.dialogs.messageBox(QStringLiteral("无法启动 wscript，程序未运行。"),
+                              DialogServices::Critical);
         return;
     }
     e_.setStatus(QStringLiteral("程序正在运行！"));

@@ -14,7 +14,7 @@ struct MainWindowState;
 // they share. Every failure is told to the user and loses nothing: a save
 // that did not happen never counts as one.
 class DocumentCommands {
-public:
+  public:
     struct Env {
         QWidget* window;
         CodeBox& codebox;
@@ -43,7 +43,7 @@ public:
     static const QString kFilter;
     TextFile::Encoding encoding() const { return encoding_; }
 
-private:
+  private:
     bool writeTo(const QString& path);
 
     Env e_;

@@ -7,22 +7,22 @@
 #include <cstdlib>
 
 #include "AppPaths.h"
+#include "BatType.h"
+#include "CodeBox.h"
+#include "CodeBoxHost.h"
 #include "DialogServices.h"
+#include "ProcessLauncher.h"
+#include "ProcessState.h"
+#include "QtArgumentDialogs.h"
 #include "SettingsStore.h"
 #include "StatementTable.h"
 #include "mainfrm.h"
-#include "start.h"
 #include "p.h"
-#include "ProcessState.h"
-#include "ProcessLauncher.h"
-#include "BatType.h"
-#include "CodeBoxHost.h"
-#include "CodeBox.h"
-#include "QtArgumentDialogs.h"
-
+#include "start.h"
 
 EditorApp::EditorApp(QString fileToOpen)
-    : fileToOpen_(std::move(fileToOpen)), dialogs_(std::make_unique<QtDialogServices>()),
+    : fileToOpen_(std::move(fileToOpen)),
+      dialogs_(std::make_unique<QtDialogServices>()),
       launcher_(std::make_unique<QtProcessLauncher>()),
       argumentDialogs_(std::make_unique<QtArgumentDialogs>()) {}
 
@@ -46,8 +46,9 @@ void EditorApp::showMain() {
     });
     if (main_->Load() == mainfrm::LoadOutcome::LibraryMissing) {
         dialogs_->setParent(nullptr);
-        static_cast<DialogServices&>(*dialogs_).messageBox(QStringLiteral("KorvelVBS编辑器发生严重错误！已开启安全模式！"),
-                             DialogServices::Critical);
+        static_cast<DialogServices&>(*dialogs_).messageBox(
+            QStringLiteral("KorvelVBS编辑器发生严重错误！已开启安全模式！"),
+            DialogServices::Critical);
         showSafeMode();
         return;
     }
@@ -71,7 +72,8 @@ void EditorApp::showSafeMode() {
     // The safe-mode editor has its own host object, used only for the
     // unsaved-changes question.
     auto asker = std::make_shared<BatType*>(nullptr);
-    auto* safe = new p({*dialogs_, *launcher_,
+    auto* safe = new p({*dialogs_,
+                        *launcher_,
                         [asker](const QString& choices, const QString& title) {
                             return *asker ? (*asker)->OptionDLG(choices, title) : QString();
                         },

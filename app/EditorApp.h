@@ -14,14 +14,14 @@ class start;
 // or the safe-mode path when the statement library is missing.
 class EditorApp : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit EditorApp(QString fileToOpen = {});
     ~EditorApp() override;
 
     void begin();
     mainfrm* mainWindow() const { return main_; }
 
-private:
+  private:
     void showMain();
     void showSafeMode();
 

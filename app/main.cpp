@@ -14,8 +14,10 @@ void loadQtTranslations(QApplication& app) {
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* name : {"qtbase_zh_CN", "qt_zh_CN"}) {
         auto* t = new QTranslator(&app);
-        if (t->load(QString::fromLatin1(name), dir)) app.installTranslator(t);
-        else delete t;
+        if (t->load(QString::fromLatin1(name), dir))
+            app.installTranslator(t);
+        else
+            delete t;
     }
 }
 

@@ -5,18 +5,30 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "BlueButton.h"
-#include "CodeBox.h"
-#include "DocumentCommands.h"
+#include "AppPaths.h"
 #include "BatType.h"
 #include "BatTypeObject.h"
+#include "BlueButton.h"
+#include "CodeBox.h"
 #include "CodeBoxHost.h"
 #include "CommonDialog.h"
+#include "DialogServices.h"
+#include "DocumentCommands.h"
+#include "MouseCodes.h"
+#include "ProcessLauncher.h"
+#include "ProcessState.h"
+#include "PropertyBag.h"
 #include "ScriptControl.h"
 #include "ScriptRunner.h"
+#include "SettingsStore.h"
 #include "StatementInsertion.h"
+#include "StatementPanel.h"
+#include "StatementTable.h"
+#include "TextFile.h"
+#include "VbColor.h"
 #include "aboutfrm.h"
 #include "ezj.h"
 #include "favfrm.h"
@@ -25,17 +37,6 @@
 #include "setfrm.h"
 #include "thfrm.h"
 #include "toolsfrm.h"
-#include "ProcessLauncher.h"
-#include <QShortcut>
-#include "DialogServices.h"
-#include "PropertyBag.h"
-#include "SettingsStore.h"
-#include "StatementPanel.h"
-#include "StatementTable.h"
-#include "ProcessState.h"
-#include "AppPaths.h"
-#include "TextFile.h"
-#include "VbColor.h"
 
 namespace {
 
@@ -79,9 +80,10 @@ mainfrm::mainfrm(Services services, QWidget* parent)
     codebox = new CodeBox(this);
     codebox->setObjectName(QStringLiteral("codebox"));
     QFont code;
-    code.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei Mono"),
-                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans Mono CJK SC"),
-                      QStringLiteral("monospace")});
+    code.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("WenQuanYi Micro Hei Mono"),
+                      QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("monospace")});
     code.setPointSizeF(10.5);
     code.setBold(true);
     codebox->setFont(code);
@@ -104,9 +106,9 @@ mainfrm::mainfrm(Services services, QWidget* parent)
         optionQuestion = [this](const QString& choices, const QString& title) {
             return BatTypeobj->OptionDLG(choices, title);
         };
-    docs_ = std::make_unique<DocumentCommands>(DocumentCommands::Env{
-        this, *codebox, state, s_.dialogs, s_.launcher, optionQuestion,
-        [this](const QString& t) { setStatus(t); }});
+    docs_ = std::make_unique<DocumentCommands>(
+        DocumentCommands::Env{this, *codebox, state, s_.dialogs, s_.launcher, optionQuestion,
+                              [this](const QString& t) { setStatus(t); }});
     connectCommands();
     connectWindows();
     paintBackground(this, backColor_);
@@ -139,7 +141,11 @@ void mainfrm::buildTitle() {
 }
 
 void mainfrm::buildButtons() {
-    struct Spec { BlueButton** slot; const char* name; QString caption; };
+    struct Spec {
+        BlueButton** slot;
+        const char* name;
+        QString caption;
+    };
     const Spec specs[] = {
         {&newproject, "newproject", QStringLiteral("新建")},
         {&open, "open", QStringLiteral("打开")},
@@ -200,8 +206,8 @@ void mainfrm::arrange() {
     const int statusH = Twips::toPixels(315);
     const int gap = 8;
     const int buttonH = Twips::toPixels(390);
-    const BlueButton* row[] = {newproject, open, saveproject, runprotect, favourite, my,
-                               help, bluebutton1, setting, jiami, bluebutton2, bluebutton3};
+    const BlueButton* row[] = {newproject,  open,    saveproject, runprotect,  favourite,  my, help,
+                               bluebutton1, setting, jiami,       bluebutton2, bluebutton3};
     const int count = int(std::size(row));
     const int buttonW = (w - gap * (count + 1)) / count;
     int x = gap;
@@ -251,8 +257,8 @@ mainfrm::LoadOutcome mainfrm::Load() {
     state.EndSubArmed = true;
     state.EndSubCount = 0;
     codebox->setCaretPosition(codebox->Text().size());
-    state.CrlfPlus = s_.settings.get(QStringLiteral("korvelbat"), kSection, QStringLiteral("crlfplus"),
-                                     QStringLiteral("0"));
+    state.CrlfPlus = s_.settings.get(QStringLiteral("korvelbat"), kSection,
+                                     QStringLiteral("crlfplus"), QStringLiteral("0"));
     sc_->AddObject(QStringLiteral("CBatCode"), vbs::makeRef<BatTypeObject>(BatTypeobj));
     sc_->AddObject(QStringLiteral("CFileDlg"), vbs::makeRef<CommonDialog>(s_.dialogs));
     emit registerHostObjects();
@@ -303,23 +309,27 @@ void mainfrm::connectCommands() {
         state.Modified = true;
         setStatus(QStringLiteral("状态：正常"));
     });
-    connect(panel, &StatementPanel::statementActivated, this,
-            [this](int i) {
-                insertion_->listDoubleClicked(i);
-                // Typing goes on where the statement landed.
-                codebox->setFocus();
-            });
+    connect(panel, &StatementPanel::statementActivated, this, [this](int i) {
+        insertion_->listDoubleClicked(i);
+        // Typing goes on where the statement landed.
+        codebox->setFocus();
+    });
     connect(panel, &StatementPanel::runScript, this,
             [this](const QString& path) { insertion_->searchHit(path); });
     connect(panel, &StatementPanel::listMousePressed, this,
             [this](int b) { insertion_->listMousePressed(b); });
-    connect(codebox, &CodeBox::mousePressed, this, [this](int b) { insertion_->codeBoxMousePressed(b); });
-    connect(this, &mainfrm::backgroundPressed, this, [this](int b) { insertion_->backgroundMousePressed(b); });
+    connect(codebox, &CodeBox::mousePressed, this,
+            [this](int b) { insertion_->codeBoxMousePressed(b); });
+    connect(this, &mainfrm::backgroundPressed, this,
+            [this](int b) { insertion_->backgroundMousePressed(b); });
     connect(newproject, &BlueButton::Click, this, [this] { docs_->New(); });
     connect(open, &BlueButton::Click, this, [this] { docs_->Open(); });
     connect(saveproject, &BlueButton::Click, this, [this] { docs_->Save(); });
     connect(runprotect, &BlueButton::Click, this, [this] { docs_->Run(); });
-    const struct { QKeySequence key; std::function<void()> run; } keys[] = {
+    const struct {
+        QKeySequence key;
+        std::function<void()> run;
+    } keys[] = {
         {QKeySequence::New, [this] { docs_->New(); }},
         {QKeySequence::Open, [this] { docs_->Open(); }},
         {QKeySequence::Save, [this] { docs_->Save(); }},
@@ -344,11 +354,7 @@ void mainfrm::mouseMoveEvent(QMouseEvent* e) {
 void mainfrm::mousePressEvent(QMouseEvent* e) {
     pressOnBackground_ = childAt(e->position().toPoint()) == nullptr;
     if (!pressOnBackground_) return;
-    int b = 0;
-    if (e->button() == Qt::LeftButton) b = 1;
-    else if (e->button() == Qt::RightButton) b = 2;
-    else if (e->button() == Qt::MiddleButton) b = 4;
-    if (b) emit backgroundPressed(b);
+    if (const int b = MouseCodes::button(e->button())) emit backgroundPressed(b);
     QWidget::mousePressEvent(e);
 }
 
@@ -375,7 +381,8 @@ void mainfrm::connectWindows() {
     connect(favourite, &BlueButton::Click, this, [this] { showModal<favfrm>(*host_, s_.dialogs); });
     connect(my, &BlueButton::Click, this, [this] { showModal<mysts>(s_.dialogs); });
     connect(help, &BlueButton::Click, this, [this] { showModal<helpfrm>(); });
-    connect(setting, &BlueButton::Click, this, [this] { showModal<setfrm>(s_.settings, s_.dialogs); });
+    connect(setting, &BlueButton::Click, this,
+            [this] { showModal<setfrm>(s_.settings, s_.dialogs); });
     connect(bluebutton1, &BlueButton::Click, this, [this] { showTools(); });
     connect(bluebutton2, &BlueButton::Click, this, [this] { showModal<aboutfrm>(); });
     connect(bluebutton3, &BlueButton::Click, this, [this] { showModal<thfrm>(s_.dialogs); });

@@ -29,7 +29,7 @@ class toolsfrm;
 // buttons, the code box and the statement library panel.
 class mainfrm : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Services {
         SettingsStore& settings;
         DialogServices& dialogs;
@@ -96,7 +96,7 @@ public:
     // favourites come here).
     void CodeAddString(const QString& addstr);
 
-signals:
+  signals:
     // The close picture was clicked.
     void closeRequested();
     // A mouse button went down on the bare background (1 left, 2 right, 4 middle).
@@ -105,12 +105,12 @@ signals:
     // before the library is loaded.
     void registerHostObjects();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     void buildTitle();
     void buildButtons();
     void buildStatus();

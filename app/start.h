@@ -6,14 +6,14 @@ class QTimer;
 // The splash window: shown at process start for one timer interval.
 class start : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit start(QWidget* parent = nullptr);
     QTimer* Timer1;
 
-signals:
+  signals:
     // Timer1 fired: the splash is gone and the main window may come.
     void finished();
 
-private:
+  private:
     void tick();
 };

@@ -4,27 +4,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "MouseCodes.h"
 #include "PropertyBag.h"
 #include "VbColor.h"
 
 namespace {
-
-int buttonCode(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-int shiftCode(Qt::KeyboardModifiers m) {
-    int s = 0;
-    if (m & Qt::ShiftModifier) s |= 1;
-    if (m & Qt::ControlModifier) s |= 2;
-    if (m & Qt::AltModifier) s |= 4;
-    return s;
-}
 
 QFont designFont() {
     QFont f(QStringLiteral("微软雅黑"));
@@ -96,9 +80,7 @@ void BlueButton::setBackColor(uint32_t color) {
     applyBackground();
 }
 
-void BlueButton::applyBackground() {
-    paintLabel(style_ && checked_ ? downColor_ : backColor_);
-}
+void BlueButton::applyBackground() { paintLabel(style_ && checked_ ? downColor_ : backColor_); }
 
 void BlueButton::paintLabel(uint32_t color) {
     shown_ = color;
@@ -122,10 +104,12 @@ void BlueButton::applyForeground() {
 void BlueButton::raiseMouse(QMouseEvent* e, bool down) {
     const double x = Twips::fromPixels(e->position().x());
     const double y = Twips::fromPixels(e->position().y());
-    const int b = buttonCode(e->button());
-    const int s = shiftCode(e->modifiers());
-    if (down) emit MouseDown(b, s, float(x), float(y));
-    else emit MouseUp(b, s, float(x), float(y));
+    const int b = MouseCodes::button(e->button());
+    const int s = MouseCodes::shift(e->modifiers());
+    if (down)
+        emit MouseDown(b, s, float(x), float(y));
+    else
+        emit MouseUp(b, s, float(x), float(y));
 }
 
 void BlueButton::mousePressEvent(QMouseEvent* e) {
@@ -137,8 +121,8 @@ void BlueButton::mousePressEvent(QMouseEvent* e) {
 void BlueButton::mouseReleaseEvent(QMouseEvent* e) {
     raiseMouse(e, false);
     paintLabel(backColor_);
-    const bool click = pressedInside_ && rect().contains(e->position().toPoint()) &&
-                       !suppressNextRelease_;
+    const bool click =
+        pressedInside_ && rect().contains(e->position().toPoint()) && !suppressNextRelease_;
     pressedInside_ = false;
     suppressNextRelease_ = false;
     if (!click) return;
@@ -175,8 +159,10 @@ void BlueButton::changeEvent(QEvent* e) {
 void BlueButton::load(const PropertyBag& bag) {
     QWidget::setEnabled(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
     const QVariant f = bag.ReadProperty(QStringLiteral("Font"), QVariant());
-    label_->setFont(f.isValid() ? f.value<QFont>() : (parentWidget() ? parentWidget()->font() : QApplication::font()));
-    label_->setText(bag.ReadProperty(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
+    label_->setFont(f.isValid() ? f.value<QFont>()
+                                : (parentWidget() ? parentWidget()->font() : QApplication::font()));
+    label_->setText(
+        bag.ReadProperty(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
     style_ = bag.ReadProperty(QStringLiteral("Style"), false).toBool();
     checked_ = bag.ReadProperty(QStringLiteral("Checked"), false).toBool();
     const uint32_t back = bag.ReadProperty(QStringLiteral("BackColor"), 0u).toUInt();

@@ -11,7 +11,7 @@ class PropertyBag;
 // held on it and raises Click when it is clicked.
 class BlueButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BlueButton(QWidget* parent = nullptr);
 
     bool Enabled() const;
@@ -40,7 +40,7 @@ public:
     void load(const PropertyBag& bag);
     void save(PropertyBag& bag) const;
 
-signals:
+  signals:
     void Click();
     void DblClick();
     // Button 1 left, 2 right, 4 middle; Shift 1 Shift, 2 Ctrl, 4 Alt; X and Y
@@ -50,14 +50,14 @@ signals:
     // A stored property got a new value.
     void propertyChanged(const QString& key);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
 
-private:
+  private:
     void applyBackground();
     void paintLabel(uint32_t color);
     void applyForeground();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "MouseCodes.h"
 #include "PropertyBag.h"
 #include "VbColor.h"
 
@@ -13,35 +14,6 @@ namespace {
 // The original platform's timer resolution. A literal 1 ms period would make
 // the two-tick push flash too short to see.
 constexpr int kTickMs = 16;
-
-short buttonCode(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
-short buttonsCode(Qt::MouseButtons b) {
-    short s = 0;
-    if (b & Qt::LeftButton) s |= 1;
-    if (b & Qt::RightButton) s |= 2;
-    if (b & Qt::MiddleButton) s |= 4;
-    return s;
-}
-
-short shiftCode(Qt::KeyboardModifiers m) {
-    short s = 0;
-    if (m & Qt::ShiftModifier) s |= 1;
-    if (m & Qt::ControlModifier) s |= 2;
-    if (m & Qt::AltModifier) s |= 4;
-    return s;
-}
 
 QVariant imageValue(const QImage& img) { return img.isNull() ? QVariant() : QVariant(img); }
 
@@ -176,8 +148,8 @@ bool PictureButton::pointerOverSelf() {
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* e) {
-    short button = buttonsCode(e->buttons());
-    short shift = shiftCode(e->modifiers());
+    short button = short(MouseCodes::buttons(e->buttons()));
+    short shift = short(MouseCodes::shift(e->modifiers()));
     float x = float(Twips::fromPixels(e->position().x()));
     float y = float(Twips::fromPixels(e->position().y()));
     emit MouseMove(button, shift, x, y);
@@ -189,8 +161,8 @@ void PictureButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* e) {
-    short button = buttonCode(e->button());
-    short shift = shiftCode(e->modifiers());
+    short button = short(MouseCodes::button(e->button()));
+    short shift = short(MouseCodes::shift(e->modifiers()));
     float x = float(Twips::fromPixels(e->position().x()));
     float y = float(Twips::fromPixels(e->position().y()));
     emit MouseDown(button, shift, x, y);
@@ -201,8 +173,8 @@ void PictureButton::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
-    short button = buttonCode(e->button());
-    short shift = shiftCode(e->modifiers());
+    short button = short(MouseCodes::button(e->button()));
+    short shift = short(MouseCodes::shift(e->modifiers()));
     float x = float(Twips::fromPixels(e->position().x()));
     float y = float(Twips::fromPixels(e->position().y()));
     if (mouseState_ == 2) {

@@ -4,7 +4,7 @@
 // What the main window lends to the other windows and the host object: its
 // code box, reached only through these calls.
 class EditorHost {
-public:
+  public:
     virtual ~EditorHost() = default;
     // Inserts at the caret; with CrlfPlus equal to 1 a line break goes at the
     // very end of the whole text. The caret ends right after addstr.

@@ -8,6 +8,7 @@
 
 #include "BlueButton.h"
 #include "DialogServices.h"
+#include "MouseCodes.h"
 #include "PropertyBag.h"
 #include "StatementTable.h"
 #include "VbColor.h"
@@ -115,11 +116,7 @@ void StatementPanel::applyBackground(const QColor& color) {
 bool StatementPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == searchlist->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* me = static_cast<QMouseEvent*>(event);
-        int b = 0;
-        if (me->button() == Qt::LeftButton) b = 1;
-        else if (me->button() == Qt::RightButton) b = 2;
-        else if (me->button() == Qt::MiddleButton) b = 4;
-        if (b) emit listMousePressed(b);
+        if (const int b = MouseCodes::button(me->button())) emit listMousePressed(b);
     }
     return QWidget::eventFilter(watched, event);
 }

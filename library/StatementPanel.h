@@ -12,7 +12,7 @@ class StatementTable;
 // mode, the labels showing the clicked statement, and the exact-name search.
 class StatementPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     StatementPanel(StatementTable& table, DialogServices& dialogs, QWidget* parent = nullptr);
 
     // 0 lists names, anything else function labels.
@@ -31,7 +31,7 @@ public:
 
     void applyBackground(const QColor& color);
 
-signals:
+  signals:
     // A statement's generator script should run (search hit); no 'End Sub.
     void runScript(const QString& scriptPath);
     // Double-click on entry i of the list.
@@ -39,10 +39,10 @@ signals:
     // Mouse press on the list: 1 left, 2 right, 4 middle.
     void listMousePressed(int button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void showRecord(int index);
 
     StatementTable& table_;

@@ -12,7 +12,7 @@ struct StatementRecord {
 // The statement library in memory, in file order: record i comes from line
 // i + 1 of stslist.dat, and list index i always stands for record i.
 class StatementTable {
-public:
+  public:
     enum class LoadResult { Ok, FileMissing, Failed };
 
     // Reads appFolder + "/stslist.dat". On a faulty line the load stops there;
@@ -31,6 +31,6 @@ public:
     // The one table of the process.
     static StatementTable& instance();
 
-private:
+  private:
     QList<StatementRecord> records_;
 };

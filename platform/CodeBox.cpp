@@ -4,17 +4,18 @@
 #include <QPainter>
 #include <QTextBlock>
 
+#include "MouseCodes.h"
 #include "VbsHighlighter.h"
 
 class LineNumberGutter : public QWidget {
-public:
+  public:
     explicit LineNumberGutter(CodeBox* box) : QWidget(box), box_(box) {}
     QSize sizeHint() const override { return {box_->gutterWidth(), 0}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override { box_->paintGutter(e); }
 
-private:
+  private:
     CodeBox* box_;
 };
 
@@ -123,11 +124,7 @@ void CodeBox::insertAt(qsizetype position, const QString& text) {
 }
 
 void CodeBox::mousePressEvent(QMouseEvent* e) {
-    int button = 0;
-    if (e->button() == Qt::LeftButton) button = 1;
-    else if (e->button() == Qt::RightButton) button = 2;
-    else if (e->button() == Qt::MiddleButton) button = 4;
-    if (button) emit mousePressed(button);
+    if (const int button = MouseCodes::button(e->button())) emit mousePressed(button);
     QPlainTextEdit::mousePressEvent(e);
 }
 
@@ -148,8 +145,10 @@ int CodeBox::gutterWidth() const {
 void CodeBox::updateGutterWidth() { setViewportMargins(gutterWidth(), 0, 0, 0); }
 
 void CodeBox::updateGutter(const QRect& rect, int dy) {
-    if (dy) gutter_->scroll(0, dy);
-    else gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+    if (dy)
+        gutter_->scroll(0, dy);
+    else
+        gutter_->update(0, rect.y(), gutter_->width(), rect.height());
 }
 
 void CodeBox::resizeEvent(QResizeEvent* e) {

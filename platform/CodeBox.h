@@ -11,7 +11,7 @@ class VbsHighlighter;
 // and raises one change notification.
 class CodeBox : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit CodeBox(QWidget* parent = nullptr);
 
     QString Text() const;
@@ -37,17 +37,17 @@ public:
     qsizetype toDocumentPosition(qsizetype crlfPosition) const;
     qsizetype fromDocumentPosition(qsizetype docPosition) const;
 
-signals:
+  signals:
     // One per change of the text, typed or written.
     void changed();
     // 1 left, 2 right, 4 middle.
     void mousePressed(int button);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     static QString toDocumentText(const QString& text);
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);

@@ -27,25 +27,48 @@ int QtDialogServices::messageBox(const QString& text, int style, const QString& 
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     box.setText(text);
     switch (style & 0x70) {
-        case Critical: box.setIcon(QMessageBox::Critical); break;
-        case Question: box.setIcon(QMessageBox::Question); break;
-        case Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Information: box.setIcon(QMessageBox::Information); break;
-        default: break;
+        case Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
     }
-    struct B { QMessageBox::StandardButton button; int answer; };
+    struct B {
+        QMessageBox::StandardButton button;
+        int answer;
+    };
     QList<B> buttons;
     switch (style & 0x7) {
-        case OkCancel: buttons = {{QMessageBox::Ok, Ok}, {QMessageBox::Cancel, Cancel}}; break;
+        case OkCancel:
+            buttons = {{QMessageBox::Ok, Ok}, {QMessageBox::Cancel, Cancel}};
+            break;
         case AbortRetryIgnore:
-            buttons = {{QMessageBox::Abort, Abort}, {QMessageBox::Retry, Retry}, {QMessageBox::Ignore, Ignore}};
+            buttons = {{QMessageBox::Abort, Abort},
+                       {QMessageBox::Retry, Retry},
+                       {QMessageBox::Ignore, Ignore}};
             break;
         case YesNoCancel:
-            buttons = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}, {QMessageBox::Cancel, Cancel}};
+            buttons = {
+                {QMessageBox::Yes, Yes}, {QMessageBox::No, No}, {QMessageBox::Cancel, Cancel}};
             break;
-        case YesNo: buttons = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}}; break;
-        case RetryCancel: buttons = {{QMessageBox::Retry, Retry}, {QMessageBox::Cancel, Cancel}}; break;
-        default: buttons = {{QMessageBox::Ok, Ok}}; break;
+        case YesNo:
+            buttons = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}};
+            break;
+        case RetryCancel:
+            buttons = {{QMessageBox::Retry, Retry}, {QMessageBox::Cancel, Cancel}};
+            break;
+        default:
+            buttons = {{QMessageBox::Ok, Ok}};
+            break;
     }
     QMessageBox::StandardButtons set;
     for (const B& b : buttons) set |= b.button;

@@ -8,15 +8,23 @@ class QWidget;
 // Every message box, input box and file dialog goes through this interface,
 // so window logic can be driven by tests without a screen.
 class DialogServices {
-public:
+  public:
     virtual ~DialogServices() = default;
 
     // Answers as the platform numbers them.
     enum Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
     // Styles as the platform numbers them (buttons + icon).
     enum Style {
-        OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5,
-        Critical = 16, Question = 32, Exclamation = 48, Information = 64
+        OkOnly = 0,
+        OkCancel = 1,
+        AbortRetryIgnore = 2,
+        YesNoCancel = 3,
+        YesNo = 4,
+        RetryCancel = 5,
+        Critical = 16,
+        Question = 32,
+        Exclamation = 48,
+        Information = 64
     };
 
     // An empty title shows the application's title.
@@ -38,7 +46,7 @@ public:
 
 // Real Qt dialogs, parented to the window given (may be null).
 class QtDialogServices : public DialogServices {
-public:
+  public:
     explicit QtDialogServices(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -53,6 +61,6 @@ public:
 
     static QString applicationTitle();
 
-private:
+  private:
     QWidget* parent_;
 };

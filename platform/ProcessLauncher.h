@@ -5,7 +5,7 @@
 // Starts programs without waiting for them. Tests put a recording launcher
 // in its place.
 class ProcessLauncher {
-public:
+  public:
     virtual ~ProcessLauncher() = default;
     // True when the program was started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
@@ -15,7 +15,7 @@ public:
 };
 
 class QtProcessLauncher : public ProcessLauncher {
-public:
+  public:
     bool startDetached(const QString& program, const QStringList& arguments) override;
 };
 

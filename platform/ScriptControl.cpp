@@ -1,10 +1,9 @@
 #include "ScriptControl.h"
 
-#include "Scripting.h"
-
 #include <exception>
 
 #include "DialogServices.h"
+#include "Scripting.h"
 
 // Message and input boxes of scripts, shown through the editor's dialogs.
 class ScriptControl::Host : public vbs::HostServices {

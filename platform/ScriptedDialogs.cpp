@@ -12,10 +12,14 @@ int ScriptedDialogs::messageBox(const QString& text, int style, const QString& t
     // Unanswered boxes take their first button.
     switch (style & 0x7) {
         case YesNo:
-        case YesNoCancel: return Yes;
-        case AbortRetryIgnore: return Abort;
-        case RetryCancel: return Retry;
-        default: return Ok;
+        case YesNoCancel:
+            return Yes;
+        case AbortRetryIgnore:
+            return Abort;
+        case RetryCancel:
+            return Retry;
+        default:
+            return Ok;
     }
 }
 

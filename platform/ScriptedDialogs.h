@@ -7,7 +7,7 @@
 // Dialog services for tests: answers are queued in advance and every call is
 // recorded, so a test can check which questions were asked and in what order.
 class ScriptedDialogs : public DialogServices {
-public:
+  public:
     struct Call {
         QString kind;  // "message", "input", "open", "save", "folder"
         QString text;
@@ -30,7 +30,7 @@ public:
                          const QString& initialDir) override;
     QString existingDirectory(const QString& title, const QString& initialDir) override;
 
-private:
+  private:
     QVariant next();
     QList<QVariant> answers_;
 };

@@ -5,7 +5,7 @@
 // application name has a store of its own, so the sibling product's entry is
 // read from that product's store. Nothing is ever deleted.
 class SettingsStore {
-public:
+  public:
     // An empty base folder means the platform's per-user configuration folder;
     // tests and self-hosters point it elsewhere.
     explicit SettingsStore(QString baseFolder = {});
@@ -20,6 +20,6 @@ public:
     // The store the running program uses: KORVELVBS_CONFIG_DIR, or the default.
     static SettingsStore& instance();
 
-private:
+  private:
     QString base_;
 };

@@ -115,7 +115,8 @@ QString editingProblem(const QString& path, const ReadResult& r) {
     qsizetype total = 0;
     for (const QString& line : r.lines) {
         if (line.contains(QChar(0)))
-            return QStringLiteral("“%1”不是文本文件（含有二进制数据），无法在编辑器中打开。").arg(path);
+            return QStringLiteral("“%1”不是文本文件（含有二进制数据），无法在编辑器中打开。")
+                .arg(path);
         if (line.size() > kMaxEditableLine)
             return QStringLiteral("“%1”含有超过 %2 个字符的超长行，无法在编辑器中打开。")
                 .arg(path)

@@ -8,13 +8,16 @@ const QSet<QString>& keywords() {
     static const QSet<QString> set = [] {
         QSet<QString> s;
         const char* words[] = {
-            "and", "as", "byref", "byval", "call", "case", "class", "const", "default", "dim",
-            "do", "each", "else", "elseif", "empty", "end", "eqv", "erase", "error", "execute",
-            "executeglobal", "exit", "explicit", "false", "for", "function", "get", "goto", "if",
-            "imp", "in", "is", "let", "loop", "me", "mod", "new", "next", "not", "nothing", "null",
-            "on", "option", "or", "preserve", "private", "property", "public", "randomize", "redim",
-            "rem", "resume", "select", "set", "step", "stop", "sub", "then", "to", "true", "until",
-            "wend", "while", "with", "xor"};
+            "and",    "as",       "byref",    "byval",   "call",     "case",    "class",
+            "const",  "default",  "dim",      "do",      "each",     "else",    "elseif",
+            "empty",  "end",      "eqv",      "erase",   "error",    "execute", "executeglobal",
+            "exit",   "explicit", "false",    "for",     "function", "get",     "goto",
+            "if",     "imp",      "in",       "is",      "let",      "loop",    "me",
+            "mod",    "new",      "next",     "not",     "nothing",  "null",    "on",
+            "option", "or",       "preserve", "private", "property", "public",  "randomize",
+            "redim",  "rem",      "resume",   "select",  "set",      "step",    "stop",
+            "sub",    "then",     "to",       "true",    "until",    "wend",    "while",
+            "with",   "xor"};
         for (const char* w : words) s.insert(QString::fromLatin1(w));
         return s;
     }();
@@ -52,7 +55,10 @@ QList<QPair<int, VbsHighlighter::Kind>> VbsHighlighter::classify(const QString& 
             ++i;
             while (i < n) {
                 if (line[i] == u'"') {
-                    if (i + 1 < n && line[i + 1] == u'"') { i += 2; continue; }
+                    if (i + 1 < n && line[i + 1] == u'"') {
+                        i += 2;
+                        continue;
+                    }
                     ++i;
                     break;
                 }
@@ -72,7 +78,8 @@ QList<QPair<int, VbsHighlighter::Kind>> VbsHighlighter::classify(const QString& 
                 continue;
             }
         }
-        if (c.isDigit() || (c == u'&' && i + 1 < n && (line[i + 1].toLower() == u'h' || line[i + 1].toLower() == u'o'))) {
+        if (c.isDigit() || (c == u'&' && i + 1 < n &&
+                            (line[i + 1].toLower() == u'h' || line[i + 1].toLower() == u'o'))) {
             mark(i, Kind::Number);
             i += (c == u'&') ? 2 : 1;
             while (i < n && (line[i].isLetterOrNumber() || line[i] == u'.')) ++i;
@@ -96,8 +103,10 @@ QList<QPair<int, VbsHighlighter::Kind>> VbsHighlighter::classify(const QString& 
             statementStart = false;
             continue;
         }
-        if (c == u':') statementStart = true;
-        else if (!c.isSpace()) statementStart = false;
+        if (c == u':')
+            statementStart = true;
+        else if (!c.isSpace())
+            statementStart = false;
         ++i;
     }
     return runs;

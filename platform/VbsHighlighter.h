@@ -7,16 +7,16 @@
 // literals. Formatting only; the text itself is never touched.
 class VbsHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
-public:
+  public:
     explicit VbsHighlighter(QTextDocument* document);
 
     enum class Kind { Plain, Keyword, String, Comment, Number, Date };
     // Exposed so tests can check what a stretch of a line is coloured as.
     static QList<QPair<int, Kind>> classify(const QString& line);
 
-protected:
+  protected:
     void highlightBlock(const QString& text) override;
 
-private:
+  private:
     QTextCharFormat formats_[6];
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "MouseCodes.h"
 #include "VbColor.h"
 
 int16_t WindowDrag::roundHalfEven(double v) {
@@ -29,10 +30,6 @@ bool WindowDrag::mouseMove(QWidget* window, double x, double y, int buttons) {
 }
 
 bool WindowDrag::mouseMove(QWidget* window, const QMouseEvent* e) {
-    int buttons = 0;
-    if (e->buttons() & Qt::LeftButton) buttons |= 1;
-    if (e->buttons() & Qt::RightButton) buttons |= 2;
-    if (e->buttons() & Qt::MiddleButton) buttons |= 4;
-    return mouseMove(window, Twips::fromPixels(e->position().x()), Twips::fromPixels(e->position().y()),
-                     buttons);
+    return mouseMove(window, Twips::fromPixels(e->position().x()),
+                     Twips::fromPixels(e->position().y()), MouseCodes::buttons(e->buttons()));
 }

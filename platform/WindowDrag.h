@@ -11,7 +11,7 @@ class QMouseEvent;
 // while the left button alone is held the window moves so the cursor keeps
 // its place relative to the window. Any other button state does nothing.
 class WindowDrag {
-public:
+  public:
     // X and Y in twips relative to the client area; buttons as a bit set
     // (1 left, 2 right, 4 middle). Returns true when the window was moved.
     bool mouseMove(QWidget* window, double x, double y, int buttons);

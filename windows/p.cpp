@@ -72,7 +72,8 @@ p::p(Services services, QWidget* parent)
     top->addStretch(1);
     top->addWidget(bluebutton1);
     auto* buttons = new QHBoxLayout;
-    for (BlueButton* b : {newproject, open, saveproject, runprotect, bluebutton2}) buttons->addWidget(b);
+    for (BlueButton* b : {newproject, open, saveproject, runprotect, bluebutton2})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(10, 8, 10, 10);
@@ -109,7 +110,8 @@ bool p::Save() {
 
 void p::New() {
     if (!Modified) return;
-    const QString answer = s_.optionDLG(QStringLiteral("保存,不保存,取消"), QStringLiteral("您的文件未保存。"));
+    const QString answer =
+        s_.optionDLG(QStringLiteral("保存,不保存,取消"), QStringLiteral("您的文件未保存。"));
     if (answer == u"取消") return;
     if (answer == u"保存" && !Save()) return;  // an unfinished save keeps the text
     ProcessState::CurrentPath().clear();
@@ -141,12 +143,13 @@ void p::Run() {
     constexpr int kYesNoQuestion = DialogServices::YesNo | DialogServices::Question;
     QString target;
     if (ProcessState::CurrentPath().isEmpty()) {
-        if (s_.dialogs.messageBox(QStringLiteral("请先保存你的文件才可以调试！是否保存？"), kYesNoQuestion) !=
-            DialogServices::Yes)
+        if (s_.dialogs.messageBox(QStringLiteral("请先保存你的文件才可以调试！是否保存？"),
+                                  kYesNoQuestion) != DialogServices::Yes)
             return;
         target = askSaveName();
         if (target.isEmpty() || !writeTo(target)) {
-            s_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"), DialogServices::Exclamation);
+            s_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"),
+                                  DialogServices::Exclamation);
             return;
         }
     } else {
@@ -155,17 +158,20 @@ void p::Run() {
             return;
         target = ProcessState::CurrentPath();
         if (!writeTo(target)) {
-            s_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"), DialogServices::Exclamation);
+            s_.dialogs.messageBox(QStringLiteral("文件没有保存，程序未运行。"),
+                                  DialogServices::Exclamation);
             return;
         }
     }
     const QString wscript = s_.launcher.findWscript();
     if (wscript.isEmpty()) {
-        s_.dialogs.messageBox(QStringLiteral("找不到脚本宿主 wscript，无法运行程序。"), DialogServices::Critical);
+        s_.dialogs.messageBox(QStringLiteral("找不到脚本宿主 wscript，无法运行程序。"),
+                              DialogServices::Critical);
         return;
     }
     if (!s_.launcher.startDetached(wscript, {target}))
-        s_.dialogs.messageBox(QStringLiteral("无法启动 wscript，程序未运行。"), DialogServices::Critical);
+        s_.dialogs.messageBox(QStringLiteral("无法启动 wscript，程序未运行。"),
+                              DialogServices::Critical);
 }
 
 void p::mouseMoveEvent(QMouseEvent* e) {

@@ -16,7 +16,7 @@ class QLabel;
 // the program.
 class p : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Services {
         DialogServices& dialogs;
         ProcessLauncher& launcher;
@@ -42,15 +42,15 @@ public:
     bool Save();
     void Run();
 
-signals:
+  signals:
     // The close button: the program ends.
     void closeRequested();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     bool writeTo(const QString& path);
     QString askSaveName();
 

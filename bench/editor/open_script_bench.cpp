@@ -2,6 +2,7 @@
 // Open command does and prints how long it took, best of three.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -10,15 +11,16 @@
 #include "MainWindowState.h"
 #include "ProcessLauncher.h"
 #include "ScriptedDialogs.h"
-#include <QFile>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 20;
     QTemporaryDir dir;
     const QString path = dir.filePath("big.vbs");
-    QByteArray line = "    result = result & Mid(\"示例文字 sample text\", i Mod 7 + 1, 3) ' 注释\r\n";
+    QByteArray line =
+        "    result = result & Mid(\"示例文字 sample text\", i Mod 7 + 1, 3) ' 注释\r\n";
     QByteArray bytes;
     bytes.reserve(megabytes * 1024 * 1024 + line.size());
     while (bytes.size() < megabytes * 1024 * 1024) bytes += line;

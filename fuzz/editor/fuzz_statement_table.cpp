@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto result = table.load(dir.path());
     if (result == StatementTable::LoadResult::FileMissing) std::abort();
     for (const StatementRecord& r : table.records())
-        if (r.Name.contains(u'\r') || r.ScriptPath.contains(QStringLiteral("[apppath]"))) std::abort();
+        if (r.Name.contains(u'\r') || r.ScriptPath.contains(QStringLiteral("[apppath]")))
+            std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "VbColor.h"
 #include "WindowDrag.h"

@@ -1,9 +1,11 @@
-#include <QFile>
-#include <QTemporaryDir>
+#include "DocumentCommands.h"
+
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "CodeBox.h"
-#include "DocumentCommands.h"
 #include "MainWindowState.h"
 #include "ProcessState.h"
 #include "RecordingLauncher.h"
@@ -215,7 +217,8 @@ TEST(Run, UntitledYesSavesAndStartsWscriptWithTheQuotedPath) {
     d.docs.Run();
     EXPECT_EQ(readBytes(d.path("with blanks.vbs")), QByteArray("WScript.Echo 1\r\n"));
     ASSERT_EQ(d.launcher.commandLines.size(), 1);
-    EXPECT_EQ(d.launcher.commandLines[0], "/opt/korvelvbs/wscript \"" + d.path("with blanks.vbs") + "\"");
+    EXPECT_EQ(d.launcher.commandLines[0],
+              "/opt/korvelvbs/wscript \"" + d.path("with blanks.vbs") + "\"");
     EXPECT_EQ(d.status, QStringLiteral("程序正在运行！"));
 }
 
@@ -225,7 +228,8 @@ TEST(Run, TitledAsksBeforeOverwritingAndSavesEveryTime) {
     ASSERT_TRUE(d.docs.openPath(d.path("r.vbs")));
     d.dialogs.push(DialogServices::Yes);
     d.docs.Run();
-    EXPECT_EQ(d.dialogs.calls[0].text, QStringLiteral("你的VBS程序将会被程序保存后覆盖源文件。继续？"));
+    EXPECT_EQ(d.dialogs.calls[0].text,
+              QStringLiteral("你的VBS程序将会被程序保存后覆盖源文件。继续？"));
     EXPECT_EQ(readBytes(d.path("r.vbs")), QByteArray("old\r\n"));
     EXPECT_EQ(d.launcher.commandLines.size(), 1);
 }

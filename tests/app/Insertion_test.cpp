@@ -1,10 +1,11 @@
-#include <QListWidget>
-#include <QLabel>
+#include <gtest/gtest.h>
+
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "CodeBox.h"
 #include "HostState.h"
@@ -65,7 +66,9 @@ TEST(Insertion, DoubleClickRunsTheGeneratorAndAppendsTheMarker) {
 
 TEST(Insertion, ArgumentDialogsFeedTheGenerator) {
     Editor e;
-    e.script("pick.vbs", "x = CBatCode.OptionDLG(\"红,绿,蓝\", \"颜色\")\r\nCBatCode.StringReturn \"c = \"\"\" & x & \"\"\"\"\r\n");
+    e.script("pick.vbs",
+             "x = CBatCode.OptionDLG(\"红,绿,蓝\", \"颜色\")\r\nCBatCode.StringReturn \"c = \"\"\" "
+             "& x & \"\"\"\"\r\n");
     e.settings.save("korvelVbs", "main", "End Sub", "no");
     e.start("颜色,说明,[apppath]\\scripts\\pick.vbs,功能\r\n");
     e.args.pushOption(1);
@@ -77,7 +80,9 @@ TEST(Insertion, FailingGeneratorIsReportedAndKeepsWhatItInserted) {
     Editor e;
     e.script("bad.vbs", "CBatCode.StringReturn \"part\"\r\nx = 1 / 0\r\n");
     e.settings.save("korvelVbs", "main", "End Sub", "no");
-    e.start("坏,说明,[apppath]\\scripts\\bad.vbs,功能\r\nless,说明,[apppath]\\scripts\\none.vbs,功能\r\n");
+    e.start(
+        "坏,说明,[apppath]\\scripts\\bad.vbs,功能\r\nless,说明,[apppath]\\scripts\\none.vbs,"
+        "功能\r\n");
     e.w->panel->statementActivated(0);
     EXPECT_EQ(e.w->codebox->Text(), QStringLiteral("part"));
     ASSERT_FALSE(e.dialogs.calls.isEmpty());
@@ -101,7 +106,8 @@ TEST(Insertion, GeneratorsMayUseTheFileSystemObject) {
     Editor e;
     e.script("fso.vbs",
              "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n"
-             "CBatCode.StringReturn CStr(fso.FolderExists(\"" + e.app.path().toUtf8() + "\"))\r\n");
+             "CBatCode.StringReturn CStr(fso.FolderExists(\"" +
+                 e.app.path().toUtf8() + "\"))\r\n");
     e.settings.save("korvelVbs", "main", "End Sub", "no");
     e.start("文件,说明,[apppath]\\scripts\\fso.vbs,功能\r\n");
     e.w->panel->statementActivated(0);

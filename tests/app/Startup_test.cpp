@@ -1,10 +1,13 @@
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "BlueButton.h"
 #include "CodeBox.h"
+#include "RecordingLauncher.h"
+#include "ScriptedArgumentDialogs.h"
 #include "ScriptedDialogs.h"
 #include "SettingsStore.h"
 #include "StatementPanel.h"
@@ -12,8 +15,6 @@
 #include "TestSupport.h"
 #include "VbColor.h"
 #include "mainfrm.h"
-#include "RecordingLauncher.h"
-#include "ScriptedArgumentDialogs.h"
 
 namespace {
 
@@ -31,7 +32,12 @@ struct Start {
     std::unique_ptr<mainfrm> w;
 
     mainfrm::Services services() {
-        return {settings, dialogs, table, app.path(), launcher, argumentDialogs,
+        return {settings,
+                dialogs,
+                table,
+                app.path(),
+                launcher,
+                argumentDialogs,
                 [this](const QString& choices, const QString& title) {
                     optionQuestions << choices + "|" + title;
                     return optionAnswers.isEmpty() ? QString() : optionAnswers.takeFirst();
@@ -70,7 +76,10 @@ TEST(Startup, NoSettingsGiveTheDesignLook) {
 }
 
 TEST(Startup, ColourSchemes) {
-    struct Case { QString bj; QColor title, back, status, label; };
+    struct Case {
+        QString bj;
+        QColor title, back, status, label;
+    };
     const QColor grey(128, 128, 128), light(224, 224, 224), orange(255, 192, 128);
     const Case cases[] = {
         {"blue", QColor(0, 0, 192), light, light, orange},
@@ -126,7 +135,8 @@ TEST(Startup, HostObjectsAreRegisteredBeforeTheLibraryLoads) {
     Start s;
     s.w = std::make_unique<mainfrm>(s.services());
     int sizeWhenRegistered = -1;
-    QObject::connect(s.w.get(), &mainfrm::registerHostObjects, [&] { sizeWhenRegistered = s.table.size(); });
+    QObject::connect(s.w.get(), &mainfrm::registerHostObjects,
+                     [&] { sizeWhenRegistered = s.table.size(); });
     s.w->Load();
     EXPECT_EQ(sizeWhenRegistered, 0);
     EXPECT_EQ(s.table.size(), 1);

@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "BlueButton.h"
 #include "RecordingLauncher.h"
@@ -27,7 +28,8 @@ struct Main {
     std::unique_ptr<mainfrm> w;
     Main() {
         TestSupport::writeBytes(app.filePath("stslist.dat"), "a,b,c,d\r\n");
-        w = std::make_unique<mainfrm>(mainfrm::Services{settings, dialogs, table, app.path(), launcher, args});
+        w = std::make_unique<mainfrm>(
+            mainfrm::Services{settings, dialogs, table, app.path(), launcher, args});
         w->Load();
         w->show();
     }
@@ -37,8 +39,10 @@ struct Main {
         QTimer::singleShot(50, [&] {
             if (QWidget* m = QApplication::activeModalWidget()) {
                 seen = QString::fromLatin1(m->metaObject()->className());
-                if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
-                else m->close();
+                if (auto* d = qobject_cast<QDialog*>(m))
+                    d->reject();
+                else
+                    m->close();
             }
         });
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));

@@ -1,10 +1,12 @@
+#include "BlueButton.h"
+
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "BlueButton.h"
 #include "PropertyBag.h"
 #include "VbColor.h"
 
@@ -108,7 +110,8 @@ TEST(BlueButton, MissingStoredPropertiesReadAsDefaults) {
     EXPECT_EQ(b.BackColor(), 0u);
     EXPECT_EQ(b.shownColor(), 0u);
     EXPECT_TRUE(b.Enabled());
-    EXPECT_EQ(b.label()->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(b.label()->palette().color(QPalette::Active, QPalette::WindowText),
+              QColor(Qt::white));
 }
 
 TEST(BlueButton, SaveWritesOnlyWhatDiffersFromDefaults) {

@@ -1,8 +1,10 @@
-#include <QSignalSpy>
-#include <QTest>
+#include "CodeBox.h"
+
 #include <gtest/gtest.h>
 
-#include "CodeBox.h"
+#include <QSignalSpy>
+#include <QTest>
+
 #include "VbsHighlighter.h"
 
 TEST(CodeBox, TextJoinsLinesWithCrLfAndAcceptsEveryLineEnd) {

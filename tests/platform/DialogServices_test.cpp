@@ -15,7 +15,8 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsQuestions) {
     d.push(QStringLiteral("/tmp/x.vbs"));
     d.push(QVariant());
     DialogServices& s = d;
-    EXPECT_EQ(s.messageBox("q?", DialogServices::YesNo | DialogServices::Question), DialogServices::No);
+    EXPECT_EQ(s.messageBox("q?", DialogServices::YesNo | DialogServices::Question),
+              DialogServices::No);
     EXPECT_EQ(s.saveFileName("", "f"), QStringLiteral("/tmp/x.vbs"));
     EXPECT_FALSE(s.inputBox("name").has_value());
     ASSERT_EQ(d.calls.size(), 3);

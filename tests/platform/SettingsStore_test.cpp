@@ -1,7 +1,8 @@
-#include <QTemporaryDir>
+#include "SettingsStore.h"
+
 #include <gtest/gtest.h>
 
-#include "SettingsStore.h"
+#include <QTemporaryDir>
 
 TEST(SettingsStore, MissingKeysGiveTheCallersDefault) {
     QTemporaryDir dir;

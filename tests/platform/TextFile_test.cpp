@@ -1,16 +1,18 @@
+#include "TextFile.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "TextFile.h"
 
 using TestSupport::readBytes;
 using TestSupport::writeBytes;
 
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
 };
@@ -35,9 +37,12 @@ TEST_F(TextFileTest, FinalTerminatorAddsNoLineButABlankLineDoes) {
 
 TEST_F(TextFileTest, EncodingsAreRecognisedAndKept) {
     const QString text = QStringLiteral("你好，世界");
-    struct Case { TextFile::Encoding enc; };
-    for (auto enc : {TextFile::Encoding::Utf8, TextFile::Encoding::Utf8Bom, TextFile::Encoding::Utf16LE,
-                     TextFile::Encoding::Utf16BE, TextFile::Encoding::Gbk}) {
+    struct Case {
+        TextFile::Encoding enc;
+    };
+    for (auto enc :
+         {TextFile::Encoding::Utf8, TextFile::Encoding::Utf8Bom, TextFile::Encoding::Utf16LE,
+          TextFile::Encoding::Utf16BE, TextFile::Encoding::Gbk}) {
         const QString p = path(QStringLiteral("e%1").arg(int(enc)));
         ASSERT_TRUE(TextFile::writeText(p, text, enc).ok);
         const auto r = TextFile::read(p);

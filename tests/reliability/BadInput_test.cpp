@@ -1,9 +1,10 @@
 // Bad input of every kind ends in a clear message or a sound result, and
 // nothing the user had is lost.
-#include <QListWidget>
-#include <QTemporaryDir>
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include "CodeBox.h"
 #include "DocumentCommands.h"
@@ -75,7 +76,8 @@ TEST(BadInput, InvalidUtf8AndUtf16AndGbkAllOpen) {
     writeBytes(d.path("bad8.vbs"), "MsgBox \"\xC3\x28\"\r\n");
     ASSERT_TRUE(d.docs.openPath(d.path("bad8.vbs")));
     EXPECT_TRUE(d.box.Text().startsWith("MsgBox"));
-    writeBytes(d.path("u16.vbs"), QByteArray("\xFF\xFE", 2) + QByteArray("M\0s\0g\0\r\0\n\0x\0", 12));
+    writeBytes(d.path("u16.vbs"),
+               QByteArray("\xFF\xFE", 2) + QByteArray("M\0s\0g\0\r\0\n\0x\0", 12));
     ASSERT_TRUE(d.docs.openPath(d.path("u16.vbs")));
     EXPECT_EQ(d.box.Text(), QStringLiteral("Msg\r\nx"));
     writeBytes(d.path("gbk.vbs"), "MsgBox \"\xC4\xE3\xBA\xC3\"");

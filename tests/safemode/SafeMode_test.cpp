@@ -1,7 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "BlueButton.h"
 #include "CodeBox.h"
@@ -23,7 +24,9 @@ struct Safe {
     QStringList options;
     int aboutShown = 0;
     p w{{dialogs, launcher,
-         [this](const QString&, const QString&) { return options.isEmpty() ? QString() : options.takeFirst(); },
+         [this](const QString&, const QString&) {
+             return options.isEmpty() ? QString() : options.takeFirst();
+         },
          [this] { ++aboutShown; }}};
     Safe() { ProcessState::CurrentPath().clear(); }
     QString path(const QString& n) const { return dir.filePath(n); }
@@ -54,7 +57,8 @@ TEST(SafeMode, OpenSetsTheSharedPathAndRunOverwritesIt) {
     EXPECT_FALSE(s.w.Modified);
     s.dialogs.push(DialogServices::Yes);
     s.w.Run();
-    EXPECT_EQ(s.dialogs.calls.last().text, QStringLiteral("你的VBS程序将会被程序保存后覆盖源文件。继续？"));
+    EXPECT_EQ(s.dialogs.calls.last().text,
+              QStringLiteral("你的VBS程序将会被程序保存后覆盖源文件。继续？"));
     EXPECT_EQ(readBytes(s.path("o.vbs")), QByteArray("a\r\nb\r\n"));
     ASSERT_EQ(s.launcher.commandLines.size(), 1);
     EXPECT_TRUE(s.launcher.commandLines[0].endsWith("\"" + s.path("o.vbs") + "\""));

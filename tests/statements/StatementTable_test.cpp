@@ -1,15 +1,17 @@
-#include <QListWidget>
+#include "StatementTable.h"
+
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "BlueButton.h"
 #include "ScriptedDialogs.h"
 #include "StatementPanel.h"
-#include "StatementTable.h"
 #include "TestSupport.h"
 
 namespace {
@@ -38,8 +40,10 @@ TEST(StatementTable, FourPiecesPerLineAndExtraPiecesIgnored) {
 
 TEST(StatementTable, AppPathIsReplacedOnlyInTheThirdPieceAndOnlyInLowerCase) {
     Library lib;
-    ASSERT_EQ(lib.load("[apppath]n,[apppath]d,[apppath]\\s\\x.vbs,[apppath]f\r\nn2,d2,[APPPATH]\\y.vbs,f2"),
-              StatementTable::LoadResult::Ok);
+    ASSERT_EQ(
+        lib.load(
+            "[apppath]n,[apppath]d,[apppath]\\s\\x.vbs,[apppath]f\r\nn2,d2,[APPPATH]\\y.vbs,f2"),
+        StatementTable::LoadResult::Ok);
     EXPECT_EQ(lib.table.at(0).Name, "[apppath]n");
     EXPECT_EQ(lib.table.at(0).Description, "[apppath]d");
     EXPECT_EQ(lib.table.at(0).ScriptPath, lib.dir.path() + "\\s\\x.vbs");
@@ -49,7 +53,8 @@ TEST(StatementTable, AppPathIsReplacedOnlyInTheThirdPieceAndOnlyInLowerCase) {
 
 TEST(StatementTable, BlanksAreKeptAndChineseIsRead) {
     Library lib;
-    ASSERT_EQ(lib.load(QStringLiteral(" 消息框 ,说明, p , 标签\r\n").toUtf8()), StatementTable::LoadResult::Ok);
+    ASSERT_EQ(lib.load(QStringLiteral(" 消息框 ,说明, p , 标签\r\n").toUtf8()),
+              StatementTable::LoadResult::Ok);
     EXPECT_EQ(lib.table.at(0).Name, QStringLiteral(" 消息框 "));
     EXPECT_EQ(lib.table.at(0).FunctionLabel, QStringLiteral(" 标签"));
 }
@@ -65,7 +70,8 @@ TEST(StatementTable, FinalTerminatorGivesNoExtraRecordButABlankLineFails) {
 
 TEST(StatementTable, ShortLineStopsTheLoadKeepingEarlierRecords) {
     Library lib;
-    EXPECT_EQ(lib.load("a,b,c,d\r\ne,f,g,h\r\nonly,two\r\ni,j,k,l\r\n"), StatementTable::LoadResult::Failed);
+    EXPECT_EQ(lib.load("a,b,c,d\r\ne,f,g,h\r\nonly,two\r\ni,j,k,l\r\n"),
+              StatementTable::LoadResult::Failed);
     ASSERT_EQ(lib.table.size(), 2);
     EXPECT_EQ(lib.table.at(1).FunctionLabel, "h");
 }
@@ -93,15 +99,17 @@ struct Panel {
     ScriptedDialogs dialogs;
     StatementPanel panel{table, dialogs};
     Panel() {
-        table.loadLines({"甲,说明一,/s/1.vbs,功能一", "乙,说明二,/s/2.vbs,功能二", "甲,重复,/s/3.vbs,功能三"},
-                        "/app");
+        table.loadLines(
+            {"甲,说明一,/s/1.vbs,功能一", "乙,说明二,/s/2.vbs,功能二", "甲,重复,/s/3.vbs,功能三"},
+            "/app");
         panel.GetList(0);
         panel.resize(300, 400);
         panel.show();
     }
     QStringList entries() const {
         QStringList out;
-        for (int i = 0; i < panel.searchlist->count(); ++i) out << panel.searchlist->item(i)->text();
+        for (int i = 0; i < panel.searchlist->count(); ++i)
+            out << panel.searchlist->item(i)->text();
         return out;
     }
 };

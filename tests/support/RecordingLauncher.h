@@ -3,7 +3,7 @@
 
 // Records what would have been started instead of starting it.
 class RecordingLauncher : public ProcessLauncher {
-public:
+  public:
     QStringList commandLines;
     QString wscriptPath = QStringLiteral("/opt/korvelvbs/wscript");
     bool startSucceeds = true;

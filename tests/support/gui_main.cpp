@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // Every test binary runs Qt headless, also when CTest lists its tests at
 // build time.

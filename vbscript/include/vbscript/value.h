@@ -265,8 +265,8 @@ std::u16string errorDescription(int32_t number);
 constexpr int32_t kErrTimeout = 1000001;
 // Longest text the engine builds (error 14, Out of string space, beyond).
 constexpr size_t kMaxStringLength = size_t(1) << 27;  // the engine's time limit was hit (fatal)
-extern const char16_t kRuntimeSource[];   // u"VBScript runtime error"
-extern const char16_t kCompileSource[];   // u"VBScript compilation error"
+extern const char16_t kRuntimeSource[];               // u"VBScript runtime error"
+extern const char16_t kCompileSource[];               // u"VBScript compilation error"
 
 // Text forms used by conversions, exposed for the formatting builtins.
 std::u16string formatDouble(double v);  // up to 15 significant digits
