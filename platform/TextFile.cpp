@@ -16,6 +16,15 @@ bool isValidUtf8(const QByteArray& b) {
     return !d.hasError();
 }
 
+// Decoders drop a byte-order mark at the start of what they are given; a
+// second mark after the one that named the encoding is text and stays.
+QString decodeAfterMark(QStringDecoder::Encoding e, QByteArrayView rest, QByteArrayView mark) {
+    QStringDecoder d(e);
+    QString s = d.decode(rest);
+    if (rest.startsWith(mark) && !s.startsWith(QChar(0xFEFF))) s.prepend(QChar(0xFEFF));
+    return s;
+}
+
 }  // namespace
 
 Encoding detect(const QByteArray& b) {
@@ -32,15 +41,14 @@ QString decode(const QByteArray& bytes, Encoding* detected) {
     if (detected) *detected = e;
     switch (e) {
         case Encoding::Utf8Bom:
-            return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-        case Encoding::Utf16LE: {
-            QStringDecoder d(QStringDecoder::Utf16LE);
-            return d.decode(QByteArrayView(bytes).sliced(2));
-        }
-        case Encoding::Utf16BE: {
-            QStringDecoder d(QStringDecoder::Utf16BE);
-            return d.decode(QByteArrayView(bytes).sliced(2));
-        }
+            return decodeAfterMark(QStringDecoder::Utf8, QByteArrayView(bytes).sliced(3),
+                                   "\xEF\xBB\xBF");
+        case Encoding::Utf16LE:
+            return decodeAfterMark(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2),
+                                   "\xFF\xFE");
+        case Encoding::Utf16BE:
+            return decodeAfterMark(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2),
+                                   "\xFE\xFF");
         case Encoding::Utf8:
             return QString::fromUtf8(bytes);
         case Encoding::Gbk: {

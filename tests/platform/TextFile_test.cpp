@@ -113,3 +113,13 @@ TEST_F(TextFileTest, Utf8MarkBeforeNonUtf8BytesDoesNotCorruptThemOnSave) {
     ASSERT_TRUE(TextFile::writeLines(path("back.vbs"), r.lines, r.encoding).ok);
     EXPECT_EQ(readBytes(path("back.vbs")), bytes + "\r\n");
 }
+
+TEST_F(TextFileTest, ASecondMarkIsTextAndSurvivesASave) {
+    for (const QByteArray& bytes :
+         {QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"), QByteArray("\xFF\xFE\xFF\xFEx\0", 6)}) {
+        TextFile::Encoding enc;
+        const QString text = TextFile::decode(bytes, &enc);
+        EXPECT_TRUE(text.startsWith(QChar(0xFEFF)));
+        EXPECT_EQ(TextFile::encode(text, enc), bytes);
+    }
+}
