@@ -113,3 +113,26 @@ TEST(Insertion, GeneratorsMayUseTheFileSystemObject) {
     e.w->panel->statementActivated(0);
     EXPECT_EQ(e.w->codebox->Text(), QStringLiteral("True"));
 }
+
+TEST(Insertion, RightPressOnBackgroundOrCodeBoxArmsAndSwitchedOffIsReported) {
+    Editor e;
+    e.start("a,b,c,d\r\n");
+    e.w->show();
+    e.w->state.EndSubArmed = false;
+    // A point of bare background: between the code box and the status strip.
+    const QPoint bare(2, e.w->Picture1->y() - 2);
+    ASSERT_EQ(e.w->childAt(bare), nullptr);
+    QTest::mousePress(e.w.get(), Qt::RightButton, {}, bare);
+    EXPECT_TRUE(e.w->state.EndSubArmed);
+    EXPECT_EQ(e.w->now->text(), QStringLiteral("'End Sub已经激活！"));
+
+    e.w->state.EndSubArmed = false;
+    QTest::mousePress(e.w->codebox->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(e.w->state.EndSubArmed);
+    QTest::mousePress(e.w->codebox->viewport(), Qt::RightButton);
+    EXPECT_TRUE(e.w->state.EndSubArmed);
+
+    e.w->state.EndSubSetting = QStringLiteral("no");
+    QTest::mousePress(e.w->codebox->viewport(), Qt::LeftButton);
+    EXPECT_EQ(e.w->now->text(), QStringLiteral("'End Sub已禁用！"));
+}
