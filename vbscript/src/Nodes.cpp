@@ -438,7 +438,39 @@ void CallExpr::assign(Frame& f, Value v, bool isSet) {
         in.setMember(o, m->name, m->lower, pack.span(), std::move(v), isSet);
         return;
     }
+    if (target->ek == ExprKind::Call) {
+        // a(i)(j) = v: the inner array is written where it lives.
+        ArgPack pack(args.size());
+        bindArgs(f, args, pack, false);
+        Value* inner = static_cast<CallExpr*>(target.get())->elementRef(f);
+        if (inner && inner->isArray()) {
+            *arrayElement(inner->uniqueArray(), std::span<const Value>(pack.temps, pack.n)) =
+                std::move(v);
+            return;
+        }
+        Value o = inner ? *inner : target->eval(f);
+        if (o.isObject()) {
+            in.setMember(o, u"", u"", pack.span(), std::move(v), isSet);
+            return;
+        }
+        throwError(inner ? 13 : 501);
+    }
     throwError(501);
+}
+
+Value* CallExpr::elementRef(Frame& f) {
+    ArgPack pack(args.size());
+    bindArgs(f, args, pack, false);
+    Value* base = nullptr;
+    if (target->ek == ExprKind::Name) {
+        auto* n = static_cast<NameExpr*>(target.get());
+        if (n->kind == NameKind::MeMember) return nullptr;
+        base = n->slot(f, true);
+    } else if (target->ek == ExprKind::Call) {
+        base = static_cast<CallExpr*>(target.get())->elementRef(f);
+    }
+    if (!base || !base->isArray()) return nullptr;
+    return arrayElement(base->uniqueArray(), std::span<const Value>(pack.temps, pack.n));
 }
 
 // ---- operators ----

@@ -82,6 +82,9 @@ struct CallExpr : Expr {
     bool statement = false;  // value not used: call as a method
     Value eval(Frame& f) override;
     void assign(Frame& f, Value v, bool isSet) override;
+    // The array element this names, reached from a variable (a(i), a(i)(j)),
+    // so it can be written in place; null when it is anything else.
+    Value* elementRef(Frame& f);
 };
 
 struct ParenExpr : Expr {

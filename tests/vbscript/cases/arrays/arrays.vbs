@@ -47,3 +47,13 @@ End Sub
 ReDim dyn(1)
 Grow dyn(1)
 WScript.Echo dyn(1), UBound(dyn)         ' expect: changed 10
+' Arrays inside arrays are written in place.
+Dim outer(1), inner(2)
+outer(1) = inner
+outer(1)(2) = "deep"
+WScript.Echo outer(1)(2), TypeName(inner(2))  ' expect: deep Empty
+Dim grid
+grid = Array(Array(1, 2), Array(3, Array(4, 5)))
+grid(1)(1)(0) = 40
+grid(0)(1) = grid(0)(1) * 10
+WScript.Echo grid(0)(1), grid(1)(1)(0), grid(1)(1)(1)  ' expect: 20 40 5
