@@ -21,7 +21,11 @@ bool isValidUtf8(const QByteArray& b) {
 QString decodeAfterMark(QStringDecoder::Encoding e, QByteArrayView rest, QByteArrayView mark) {
     QStringDecoder d(e);
     QString s = d.decode(rest);
-    if (rest.startsWith(mark) && !s.startsWith(QChar(0xFEFF))) s.prepend(QChar(0xFEFF));
+    qsizetype marks = 0;
+    while (rest.sliced(marks * mark.size()).startsWith(mark)) ++marks;
+    qsizetype kept = 0;
+    while (kept < s.size() && s[kept] == QChar(0xFEFF)) ++kept;
+    if (marks > kept) s.prepend(QString(marks - kept, QChar(0xFEFF)));
     return s;
 }
 

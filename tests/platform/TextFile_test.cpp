@@ -116,7 +116,9 @@ TEST_F(TextFileTest, Utf8MarkBeforeNonUtf8BytesDoesNotCorruptThemOnSave) {
 
 TEST_F(TextFileTest, ASecondMarkIsTextAndSurvivesASave) {
     for (const QByteArray& bytes :
-         {QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"), QByteArray("\xFF\xFE\xFF\xFEx\0", 6)}) {
+         {QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"),
+          QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF"), QByteArray("\xFF\xFE\xFF\xFEx\0", 6),
+          QByteArray("\xFF\xFE\xFF\xFE\xFF\xFE", 6)}) {
         TextFile::Encoding enc;
         const QString text = TextFile::decode(bytes, &enc);
         EXPECT_TRUE(text.startsWith(QChar(0xFEFF)));
