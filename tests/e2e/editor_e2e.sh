@@ -7,6 +7,8 @@ HERE=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"; kill $(jobs -p) 2>/dev/null' EXIT
 export KORVELVBS_CONFIG_DIR=$WORK/config
+# The rest of the suite runs Qt offscreen; this test needs the real X server.
+export QT_QPA_PLATFORM=xcb
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
