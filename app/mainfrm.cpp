@@ -141,12 +141,12 @@ void mainfrm::buildTitle() {
 }
 
 void mainfrm::buildButtons() {
-    struct Spec {
+    struct ButtonDesign {
         BlueButton** slot;
         const char* name;
         QString caption;
     };
-    const Spec specs[] = {
+    const ButtonDesign designs[] = {
         {&newproject, "newproject", QStringLiteral("新建")},
         {&open, "open", QStringLiteral("打开")},
         {&saveproject, "saveproject", QStringLiteral("保存")},
@@ -163,7 +163,7 @@ void mainfrm::buildButtons() {
     QFont f;
     f.setFamilies({QStringLiteral("微软雅黑"), QStringLiteral("WenQuanYi Micro Hei")});
     f.setPointSizeF(10.5);
-    for (const Spec& s : specs) {
+    for (const ButtonDesign& s : designs) {
         auto* b = new BlueButton(this);
         b->setObjectName(QString::fromLatin1(s.name));
         PropertyBag bag;
