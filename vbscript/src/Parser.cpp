@@ -915,79 +915,49 @@ ExprPtr Parser::parseExpr() {
     return parseBinary(0);
 }
 
-// Levels, loosest first: Imp, Eqv, Xor, Or, And, (Not), comparisons, &, + -,
-// Mod, \, * /, ^.
+namespace {
+
+// Binary operators by precedence level, loosest first: Imp, Eqv, Xor, Or,
+// And, (Not), comparisons, &, + -, Mod, \, * /, (^ and unary minus).
+struct BinaryOperator {
+    int level;
+    bool word;  // a keyword, matched on its lower-case name
+    std::u16string_view text;
+    BinOp op;
+};
+constexpr BinaryOperator kBinaryOperators[] = {
+    {0, true, u"imp", BinOp::Imp},     {1, true, u"eqv", BinOp::Eqv},
+    {2, true, u"xor", BinOp::Xor},     {3, true, u"or", BinOp::Or},
+    {4, true, u"and", BinOp::And},     {6, true, u"is", BinOp::Is},
+    {6, false, u"=", BinOp::Eq},       {6, false, u"<>", BinOp::Ne},
+    {6, false, u"<", BinOp::Lt},       {6, false, u">", BinOp::Gt},
+    {6, false, u"<=", BinOp::Le},      {6, false, u">=", BinOp::Ge},
+    {7, false, u"&", BinOp::Concat},   {8, false, u"+", BinOp::Add},
+    {8, false, u"-", BinOp::Sub},      {9, true, u"mod", BinOp::Mod},
+    {10, false, u"\\", BinOp::IntDiv}, {11, false, u"*", BinOp::Mul},
+    {11, false, u"/", BinOp::Div},
+};
+
+}  // namespace
+
 ExprPtr Parser::parseBinary(int level) {
     if (level == 5) return parseNot();
     if (level == 12) return parseUnary();
     ExprPtr left = parseBinary(level + 1);
     while (true) {
         const Token& t = cur();
-        BinOp op;
+        BinOp op{};
         bool ok = false;
-        if (t.kind == Tok::Name && !t.bracketed) {
-            const auto& k = t.lower;
-            switch (level) {
-                case 0:
-                    ok = k == u"imp", op = BinOp::Imp;
-                    break;
-                case 1:
-                    ok = k == u"eqv", op = BinOp::Eqv;
-                    break;
-                case 2:
-                    ok = k == u"xor", op = BinOp::Xor;
-                    break;
-                case 3:
-                    ok = k == u"or", op = BinOp::Or;
-                    break;
-                case 4:
-                    ok = k == u"and", op = BinOp::And;
-                    break;
-                case 6:
-                    ok = k == u"is", op = BinOp::Is;
-                    break;
-                case 9:
-                    ok = k == u"mod", op = BinOp::Mod;
-                    break;
-                default:
-                    break;
-            }
-        } else if (t.kind == Tok::Op) {
-            const auto& o = t.text;
-            switch (level) {
-                case 6:
+        const bool isWord = t.kind == Tok::Name && !t.bracketed;
+        if (isWord || t.kind == Tok::Op) {
+            for (const BinaryOperator& b : kBinaryOperators) {
+                if (b.level != level || b.word != isWord) continue;
+                if ((isWord ? std::u16string_view(t.lower) : std::u16string_view(t.text)) ==
+                    b.text) {
+                    op = b.op;
                     ok = true;
-                    if (o == u"=")
-                        op = BinOp::Eq;
-                    else if (o == u"<>")
-                        op = BinOp::Ne;
-                    else if (o == u"<")
-                        op = BinOp::Lt;
-                    else if (o == u">")
-                        op = BinOp::Gt;
-                    else if (o == u"<=")
-                        op = BinOp::Le;
-                    else if (o == u">=")
-                        op = BinOp::Ge;
-                    else
-                        ok = false;
                     break;
-                case 7:
-                    ok = o == u"&", op = BinOp::Concat;
-                    break;
-                case 8:
-                    ok = o == u"+" || o == u"-";
-                    op = o == u"+" ? BinOp::Add : BinOp::Sub;
-                    break;
-                case 10:
-                    ok = o == u"\\", op = BinOp::IntDiv;
-                    break;
-                case 11:
-                    ok = o == u"*" || o == u"/";
-                    op = o == u"*" ? BinOp::Mul : BinOp::Div;
-                    break;
-                default:
-                    break;
+                }
             }
         }
         if (!ok) return left;
