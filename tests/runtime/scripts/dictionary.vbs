@@ -67,3 +67,22 @@ WScript.Echo Err.Number                             ' expect: 13
 Err.Clear
 t.NoSuchMember
 WScript.Echo Err.Number                             ' expect: 438
+Err.Clear
+' HashVal: a Long from 0 to 1200; keys the dictionary takes as one key hash alike.
+Set h = CreateObject("Scripting.Dictionary")
+v = h.HashVal("Key")
+WScript.Echo TypeName(v), CStr(v >= 0 And v <= 1200)          ' expect: Long True
+WScript.Echo CStr(h.HashVal(1) = h.HashVal(1.0)), CStr(h.HashVal(CByte(7)) = h.HashVal(7&))  ' expect: True True
+WScript.Echo CStr(h.HashVal("Key") = h.HashVal("Key"))          ' expect: True
+h.CompareMode = vbTextCompare
+WScript.Echo CStr(h.HashVal("KEY") = h.HashVal("key")), CStr(h.HashVal("中文") = h.HashVal("中文"))  ' expect: True True
+Dim spread : Set spread = CreateObject("Scripting.Dictionary")
+For i = 1 To 200
+    spread(h.HashVal("name" & i)) = True
+Next
+WScript.Echo CStr(spread.Count > 100)                          ' expect: True
+h.HashVal Array(1)
+WScript.Echo Err.Number                                        ' expect: 13
+Err.Clear
+h.HashVal
+WScript.Echo Err.Number                                        ' expect: 450

@@ -13,3 +13,10 @@ WScript.Echo Err.Number, GetLocale()          ' expect: 5 2052
 Err.Clear
 SetLocale "xx-yy"
 WScript.Echo Err.Number                       ' expect: 5
+Err.Clear
+On Error GoTo 0
+' Asc and Chr follow the code page of the locale in force.
+SetLocale 2052
+WScript.Echo Asc("中"), Chr(-10544), StrComp("李", "张", 1)  ' expect: -10544 中 -1
+SetLocale 1033
+WScript.Echo Asc("中"), Asc("€"), StrComp("李", "张", 1)     ' expect: 63 128 1

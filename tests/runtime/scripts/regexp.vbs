@@ -90,3 +90,46 @@ WScript.Echo re.Test("ok"), Err.Number                       ' expect: -1 0
 re.Pattern = "(a"
 re.Test "a"
 WScript.Echo Err.Description                                 ' expect: Expected ')' in regular expression
+On Error GoTo 0
+' Replace with a function: it receives the match, its submatches, FirstIndex and the text.
+Function Shout(m, pos, src)
+    Shout = UCase(m) & "@" & pos & "/" & Len(src)
+End Function
+Set fr = New RegExp
+fr.Pattern = "[a-z]+"
+fr.Global = True
+WScript.Echo fr.Replace("ab 12 cd", GetRef("Shout"))         ' expect: AB@0/8 12 CD@6/8
+fr.Global = False
+WScript.Echo fr.Replace("ab 12 cd", GetRef("Shout"))         ' expect: AB@0/8 12 cd
+Class PairSwap
+    Public Default Function Swap(m, a, b, pos, src)
+        Swap = b & a
+    End Function
+End Class
+fr.Pattern = "(\w)(\w)"
+fr.Global = True
+WScript.Echo fr.Replace("abcdE", New PairSwap)               ' expect: badcE
+' An optional group that took no part arrives as Empty.
+Function Kind(m, opt, pos, src)
+    Kind = "[" & TypeName(opt) & "]"
+End Function
+fr.Pattern = "x(y)?"
+WScript.Echo fr.Replace("x xy", GetRef("Kind"))              ' expect: [Empty] [String]
+' A replacer that changes the pattern affects the next call only.
+Function Repattern(m, pos, src)
+    fr.Pattern = "zzz"
+    Repattern = "<" & m & ">"
+End Function
+fr.Pattern = "\d"
+WScript.Echo fr.Replace("1a2", GetRef("Repattern")), fr.Pattern   ' expect: <1>a<2> zzz
+' An error in the replacer reaches the script with its own number.
+Function Fails(m, pos, src)
+    Err.Raise 1234, "mine", "replacer failed"
+End Function
+fr.Pattern = "a"
+On Error Resume Next
+r = fr.Replace("a", GetRef("Fails"))
+WScript.Echo Err.Number, Err.Description                     ' expect: 1234 replacer failed
+Err.Clear
+Err.Raise 5016
+WScript.Echo Err.Description                                 ' expect: Regular Expression object expected

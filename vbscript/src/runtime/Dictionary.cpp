@@ -8,6 +8,8 @@ namespace vbs::runtime {
 
 namespace {
 
+constexpr uint32_t kHashValRange = 1201;
+
 const Value& argument(std::span<Value* const> args, size_t i) { return args[i]->deref(); }
 
 void requireCount(std::span<Value* const> args, size_t count) {
@@ -280,6 +282,11 @@ void Dictionary::invoke(std::u16string_view name, InvokeKind kind, std::span<Val
     } else if (iequals(name, u"Remove")) {
         requireCount(args, 1);
         remove(argument(args, 0));
+    } else if (iequals(name, u"HashVal")) {
+        // A Long from 0 to 1200 that follows CompareMode: keys the dictionary holds as one key
+        // always give one value.
+        requireCount(args, 1);
+        result = Value(static_cast<int32_t>(hashOf(argument(args, 0)) % kHashValRange));
     } else if (iequals(name, u"RemoveAll")) {
         requireCount(args, 0);
         removeAll();

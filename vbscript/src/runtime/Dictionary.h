@@ -13,6 +13,7 @@ namespace vbs::runtime {
 // objects by identity.
 class Dictionary : public Object {
   public:
+    Dictionary() { pausesClock_ = false; }  // never waits: its time counts toward the time-out
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     bool enumerate(std::vector<Value>& items) override;

@@ -10,6 +10,7 @@ namespace {
 const LocaleInfo kChinese{
     2052,
     u"zh-cn",
+    936,
     DateOrder::YearMonthDay,
     true,
     u"上午",
@@ -29,6 +30,7 @@ const LocaleInfo kChinese{
 const LocaleInfo kEnglish{
     1033,
     u"en-us",
+    1252,
     DateOrder::MonthDayYear,
     false,
     u"AM",

@@ -11,7 +11,9 @@ namespace vbs::runtime {
 class MatchObject : public Object {
   public:
     MatchObject(std::u16string value, int firstIndex, std::vector<Value> subMatches)
-        : value_(std::move(value)), firstIndex_(firstIndex), subMatches_(std::move(subMatches)) {}
+        : value_(std::move(value)), firstIndex_(firstIndex), subMatches_(std::move(subMatches)) {
+        pausesClock_ = false;
+    }
 
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;

@@ -22,18 +22,19 @@ std::u16string_view group(std::u16string_view text, const std::vector<int>& caps
 
 }  // namespace
 
-const Regex& RegExpObject::regex() {
-    if (!compiled_) compiled_ = std::make_unique<Regex>(pattern_, ignoreCase_, multiline_);
-    return *compiled_;
+std::shared_ptr<const Regex> RegExpObject::regex() {
+    if (!compiled_) compiled_ = std::make_shared<const Regex>(pattern_, ignoreCase_, multiline_);
+    return compiled_;
 }
 
 bool RegExpObject::test(std::u16string_view text) {
     std::vector<int> caps;
-    return regex().search(text, 0, caps);
+    return regex()->search(text, 0, caps);
 }
 
 Value RegExpObject::execute(std::u16string_view text) {
-    const Regex& re = regex();
+    const std::shared_ptr<const Regex> compiled = regex();
+    const Regex& re = *compiled;
     std::vector<Value> matches;
     std::vector<int> caps;
     size_t pos = 0;
@@ -94,22 +95,55 @@ void RegExpObject::expand(std::u16string& out, std::u16string_view rep, std::u16
     }
 }
 
-std::u16string RegExpObject::replace(std::u16string_view text, std::u16string_view replacement) {
-    const Regex& re = regex();
+template <class Expand>
+std::u16string RegExpObject::replaceMatches(std::u16string_view text, Expand&& expand) {
+    const std::shared_ptr<const Regex> compiled = regex();
+    const Regex& re = *compiled;
+    const bool global = global_;
     std::u16string out;
     out.reserve(text.size());
     std::vector<int> caps;
     size_t pos = 0, copied = 0;
     while (pos <= text.size() && re.search(text, pos, caps)) {
         out.append(text.substr(copied, caps[0] - copied));
-        expand(out, replacement, text, caps, re.groupCount());
+        expand(out, caps, re.groupCount());
         if (out.size() > kMaxTextLength) throw RuntimeFault(kOutOfStringSpace);
         copied = caps[1];
-        if (!global_) break;
+        if (!global) break;
         pos = nextStart(caps);
     }
     out.append(text.substr(copied));
     return out;
+}
+
+std::u16string RegExpObject::replace(std::u16string_view text, std::u16string_view replacement) {
+    return replaceMatches(text, [&](std::u16string& out, const std::vector<int>& caps, int groups) {
+        expand(out, replacement, text, caps, groups);
+    });
+}
+
+std::u16string RegExpObject::replace(std::u16string_view text, Object& replacer) {
+    // The replacer may be script code: the text it sees is a copy of its own.
+    const std::u16string source(text);
+    return replaceMatches(source, [&](std::u16string& out, const std::vector<int>& caps,
+                                      int groups) {
+        std::vector<Value> values;
+        values.reserve(groups + 3);
+        for (int g = 0; g <= groups; ++g) {
+            values.push_back(caps[2 * g] < 0 && g > 0 ? Value()
+                                                      : Value(std::u16string(group(source, caps, g))));
+        }
+        values.emplace_back(static_cast<int32_t>(caps[0]));
+        values.emplace_back(source);
+        std::vector<Value*> args;
+        args.reserve(values.size());
+        for (Value& v : values) args.push_back(&v);
+        Ref<Object> keep(&replacer);
+        Value result;
+        replacer.invoke(u"", InvokeKind::Call, args, result);
+        const Value& r = result.deref();
+        out += r.isString() ? r.str() : (r.isObject() ? r.resolved() : r).toString();
+    });
 }
 
 bool RegExpObject::setProperty(std::u16string_view name, const Value& v) {
@@ -157,7 +191,13 @@ void RegExpObject::invoke(std::u16string_view name, InvokeKind kind, std::span<V
             result = execute(text(0));
         } else if (iequals(name, u"Replace")) {
             if (args.size() != 2) throwError(450);
-            result = Value(replace(text(0), text(1)));
+            const Value& with = args[1]->deref();
+            if (with.isObject() && with.obj()) {
+                Ref<Object> replacer(with.obj());
+                result = Value(replace(text(0), *replacer));
+            } else {
+                result = Value(replace(text(0), text(1)));
+            }
         } else {
             throwError(438);
         }

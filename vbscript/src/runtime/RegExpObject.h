@@ -12,6 +12,7 @@ namespace vbs::runtime {
 // pattern is compiled when first used after a change, so a bad pattern fails at that call.
 class RegExpObject : public Object {
   public:
+    RegExpObject() { pausesClock_ = false; }  // never waits: its time counts toward the time-out
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;
     std::u16string typeName() const override { return u"IRegExp2"; }
@@ -19,9 +20,16 @@ class RegExpObject : public Object {
     bool test(std::u16string_view text);
     Value execute(std::u16string_view text);
     std::u16string replace(std::u16string_view text, std::u16string_view replacement);
+    // Replace with a function: `replacer` (a GetRef or an object with a default method) is
+    // called for each match with the match, its submatches, its FirstIndex and the whole text,
+    // and its result is put in place of the match.
+    std::u16string replace(std::u16string_view text, Object& replacer);
 
   private:
-    const Regex& regex();
+    // Shared so that a replacer that changes the pattern cannot free the one in use.
+    std::shared_ptr<const Regex> regex();
+    template <class Expand>
+    std::u16string replaceMatches(std::u16string_view text, Expand&& expand);
     bool setProperty(std::u16string_view name, const Value& value);
     static void expand(std::u16string& out, std::u16string_view replacement,
                        std::u16string_view text, const std::vector<int>& caps, int groups);
@@ -30,7 +38,7 @@ class RegExpObject : public Object {
     bool ignoreCase_ = false;
     bool global_ = false;
     bool multiline_ = false;
-    std::unique_ptr<Regex> compiled_;
+    std::shared_ptr<const Regex> compiled_;
 };
 
 }  // namespace vbs::runtime

@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "BuiltinSupport.h"
+#include "vbscript/runtime/CodePage.h"
+#include "vbscript/runtime/Locale.h"
 #include "vbscript/runtime/TextOps.h"
 
 namespace vbs::runtime {
@@ -197,6 +199,17 @@ char16_t charCode(Args args, int32_t low, int32_t high) {
     return static_cast<char16_t>(code < 0 ? code + 65536 : code);
 }
 
+// Chr: a single-byte code page takes 0-255; the Chinese one also double-byte codes, which may
+// be written as negative Integers (-10544 is &HD6D0).
+char16_t ansiChar(Args args) {
+    const int codePage = Locale::current().codePage;
+    const bool doubleByte = codePage == CodePage::kChinese;
+    char16_t c = 0;
+    if (!CodePage::decode(codePage, charCode(args, doubleByte ? -32768 : 0, doubleByte ? 65535 : 255), c))
+        throwError(5);
+    return c;
+}
+
 char16_t firstChar(Args args) {
     TextArg s(args[0]);
     if (s.size() == 0) throwError(5);
@@ -264,9 +277,11 @@ void registerStringFunctions(BuiltinRegistry& r) {
         if (isNullArg(a, 0)) return void(out = Value::null());
         out = Value(TextOps::unescape(TextArg(a[0]).view()));
     });
-    // Characters: the W forms are UTF-16 code units; the plain forms treat 0-255 as Latin-1.
+    // Characters: the W forms are UTF-16 code units; the plain forms go through the ANSI code
+    // page of the locale, a double-byte code reading as a negative Integer.
     define(r, u"Asc", 1, 1, [](BuiltinContext&, Args a, Value& out) {
-        out = Value::integer(static_cast<int16_t>(firstChar(a)));
+        out = Value::integer(
+            static_cast<int16_t>(CodePage::encode(Locale::current().codePage, firstChar(a))));
     });
     define(r, u"AscW", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         out = Value::integer(static_cast<int16_t>(firstChar(a)));
@@ -275,7 +290,7 @@ void registerStringFunctions(BuiltinRegistry& r) {
         out = Value::integer(static_cast<int16_t>(firstChar(a) & 0xFF));
     });
     define(r, u"Chr", 1, 1, [](BuiltinContext&, Args a, Value& out) {
-        out = Value(std::u16string(1, charCode(a, -32768, 65535)));
+        out = Value(std::u16string(1, ansiChar(a)));
     });
     define(r, u"ChrW", 1, 1, [](BuiltinContext&, Args a, Value& out) {
         out = Value(std::u16string(1, charCode(a, -32768, 65535)));

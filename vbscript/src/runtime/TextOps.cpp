@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "vbscript/runtime/CaseFold.h"
+#include "vbscript/runtime/CodePage.h"
+#include "vbscript/runtime/Locale.h"
 #include "vbscript/runtime/RuntimeFault.h"
 
 namespace vbs::runtime {
@@ -104,12 +106,28 @@ size_t findText(std::u16string_view hay, std::u16string_view needle, size_t from
 
 }  // namespace
 
+namespace {
+
+// Text order in the Chinese locale: Chinese characters by their rank (pinyin first), all of
+// them where the ideographs begin; any other code unit by its code. Distinct units keep
+// distinct weights, so equality is still equality of the folded text.
+uint32_t chineseWeight(char16_t c) {
+    constexpr uint32_t kIdeographs = 0x4E00;
+    uint16_t rank = CodePage::hanziRank(c);
+    return rank ? (kIdeographs << 16 | rank) : static_cast<uint32_t>(c) << 16;
+}
+
+}  // namespace
+
 int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
     size_t n = a.size() < b.size() ? a.size() : b.size();
+    const bool chinese = text && Locale::current().codePage == CodePage::kChinese;
     for (size_t i = 0; i < n; ++i) {
         char16_t x = text ? foldCase(a[i]) : a[i];
         char16_t y = text ? foldCase(b[i]) : b[i];
-        if (x != y) return x < y ? -1 : 1;
+        if (x == y) continue;
+        if (chinese) return chineseWeight(x) < chineseWeight(y) ? -1 : 1;
+        return x < y ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;

@@ -12,7 +12,9 @@ namespace vbs::runtime {
 class ValueCollection : public Object {
   public:
     ValueCollection(std::vector<Value> items, std::u16string typeName)
-        : items_(std::move(items)), typeName_(std::move(typeName)) {}
+        : items_(std::move(items)), typeName_(std::move(typeName)) {
+        pausesClock_ = false;
+    }
 
     void invoke(std::u16string_view name, InvokeKind kind, std::span<Value* const> args,
                 Value& result) override;

@@ -12,6 +12,7 @@ enum class DateOrder { MonthDayYear, YearMonthDay };
 struct LocaleInfo {
     int lcid;
     std::u16string_view name;  // as SetLocale accepts it, e.g. "zh-cn"
+    int codePage;              // the ANSI code page Asc and Chr go through
     DateOrder order;
     bool clock24;
     std::u16string_view am;
