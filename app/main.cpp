@@ -7,6 +7,7 @@
 
 #include "EditorApp.h"
 #include "Version.h"
+#include "vbscript/value.h"
 
 namespace {
 
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("KorvelVBS编辑器"));
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
     loadQtTranslations(app);
+    // The interface is Chinese, so are the error texts of the scripts it runs.
+    vbs::setMessageLanguage(vbs::MessageLanguage::Chinese);
     useChineseCapableFont(app);
 
     QCommandLineParser parser;

@@ -192,6 +192,16 @@ TEST_F(ScriptRunnerTest, FailureDetailsNameTheLineForDiagnostics) {
     EXPECT_TRUE(runner.lastFailure().isEmpty());
 }
 
+TEST_F(ScriptRunnerTest, FailuresReadInChineseAsTheEditorRunsThem) {
+    // The editor switches the engine's messages to Chinese at start.
+    vbs::setMessageLanguage(vbs::MessageLanguage::Chinese);
+    const bool ok = runner.runcode(script(QStringLiteral("zh.vbs"), "a = 1\r\nb = a / 0\r\n"));
+    const QString why = runner.lastFailure();
+    vbs::setMessageLanguage(vbs::MessageLanguage::English);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(why, QStringLiteral("第 2 行：被零除（错误 11）"));
+}
+
 // A dialog that tries to start another generator while its own is running.
 class ReenteringDialogs : public ScriptedArgumentDialogs {
   public:

@@ -1,6 +1,8 @@
 // The engine's C++ API: host objects by late binding, errors, limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -167,6 +169,50 @@ TEST_F(EngineTest, RuntimeErrorReportsLineColumnAndText) {
         EXPECT_EQ(e.column, 5);
         EXPECT_EQ(e.source, u"VBScript runtime error");
     }
+}
+
+TEST_F(EngineTest, ErrorTextsFollowTheMessageLanguage) {
+    setMessageLanguage(MessageLanguage::Chinese);
+    std::u16string runtime, compile, raised, unknown;
+    try {
+        engine.AddCode(u"x = 1 / 0");
+    } catch (const ScriptError& e) {
+        runtime = e.description;
+    }
+    try {
+        engine.AddCode(u"If x Then");
+    } catch (const ScriptError& e) {
+        compile = e.description;
+    }
+    engine.AddCode(u"On Error Resume Next\nErr.Raise 13\nd = Err.Description\nErr.Raise 31999\n"
+                   u"u = Err.Description");
+    raised = eval(u"d").toString();
+    unknown = eval(u"u").toString();
+    setMessageLanguage(MessageLanguage::English);
+    EXPECT_EQ(runtime, u"被零除");
+    EXPECT_EQ(compile, u"缺少 'End'");
+    EXPECT_EQ(raised, u"类型不匹配");
+    EXPECT_EQ(unknown, u"未知的运行时错误");
+    EXPECT_EQ(errorDescription(11), u"Division by zero");
+}
+
+TEST(ErrorTexts, EveryNumberHasBothLanguages) {
+    int numbers = 0;
+    for (int32_t n = 1; n < 40000; ++n) {
+        setMessageLanguage(MessageLanguage::English);
+        std::u16string english = errorDescription(n);
+        setMessageLanguage(MessageLanguage::Chinese);
+        std::u16string chinese = errorDescription(n);
+        ASSERT_EQ(english.empty(), chinese.empty()) << n;
+        if (english.empty()) continue;
+        ++numbers;
+        EXPECT_NE(english, chinese) << n;
+        // Chinese texts are Chinese: at least one character beyond ASCII.
+        EXPECT_TRUE(std::any_of(chinese.begin(), chinese.end(), [](char16_t c) { return c > 0x7F; }))
+            << n;
+    }
+    setMessageLanguage(MessageLanguage::English);
+    EXPECT_GT(numbers, 110);
 }
 
 TEST_F(EngineTest, TimeOutStopsRunawayScriptsAndCannotBeCaught) {

@@ -60,7 +60,7 @@ void ErrObject::invoke(std::u16string_view name, InvokeKind kind, std::span<Valu
         };
         std::u16string src = opt(1), desc = opt(2);
         if (desc.empty()) desc = errorDescription(num);
-        if (desc.empty()) desc = u"Unknown runtime error";
+        if (desc.empty()) desc = unknownErrorDescription();
         if (src.empty()) src = kRuntimeSource;
         throw ScriptError(num, std::move(desc), std::move(src));
     }

@@ -501,7 +501,9 @@ StmtPtr Parser::parseIf() {
     next();
     ExprPtr cond = parseExpr();
     expectKw(u"then", 1017);
-    if (cur().kind != Tok::Newline || cur().colon) {
+    // Nothing after Then, the end of the text included, starts a block If.
+    const bool blockForm = (cur().kind == Tok::Newline && !cur().colon) || cur().kind == Tok::End;
+    if (!blockForm) {
         // One-line form: If c Then a : b Else c : d
         if (cur().kind == Tok::Newline) next();
         ++singleLineIf_;

@@ -259,8 +259,14 @@ class ScriptError : public std::exception {
 [[noreturn]] void throwError(int32_t number);
 [[noreturn]] void throwError(int32_t number, std::u16string description,
                              std::u16string source = {});
-// The standard English description of an error number ("" when unknown).
+// The language of error descriptions: Chinese when LC_ALL, LC_MESSAGES or LANG (the first one
+// set) starts with "zh", else English, unless a host chooses. Process-wide.
+enum class MessageLanguage { English, Chinese };
+MessageLanguage messageLanguage();
+void setMessageLanguage(MessageLanguage language);
+// The standard description of an error number in the message language ("" when unknown).
 std::u16string errorDescription(int32_t number);
+std::u16string unknownErrorDescription();
 
 constexpr int32_t kErrTimeout = 1000001;
 // Longest text the engine builds (error 14, Out of string space, beyond).

@@ -6,6 +6,7 @@ Sub Try(code)
 End Sub
 Try "x = "                                   ' expect: 1023 Expected expression
 Try "If x Then" & vbCrLf & "y = 1"           ' expect: 1014 Expected 'End'
+Try "If x Then"                              ' expect: 1014 Expected 'End'
 Try "If x y = 1"                             ' expect: 1017 Expected 'Then'
 Try "For i = 1 5" & vbCrLf & "Next"          ' expect: 1013 Expected 'To'
 Try "For i = 1 To 5" & vbCrLf & "x = 1"      ' expect: 1020 Expected 'Next'
