@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -167,9 +168,16 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi)
     applyLimit(engine, watchdog, info.timeoutSeconds);
 
     vbs::Ref<WScriptObject> wscript(new WScriptObject(info, engine, ui));
-    wscript->onTimeoutChanged = [&engine, &watchdog, &info](int s) {
+    auto limitSleep = [&wscript](int seconds) {
+        wscript->setDeadline(seconds > 0 ? std::chrono::steady_clock::now() +
+                                               std::chrono::seconds(seconds)
+                                         : std::chrono::steady_clock::time_point{});
+    };
+    limitSleep(info.timeoutSeconds);
+    wscript->onTimeoutChanged = [&engine, &watchdog, &info, limitSleep](int s) {
         info.timeoutSeconds = s;
         applyLimit(engine, watchdog, s);
+        limitSleep(s);
     };
     engine.AddObject(u"WScript", wscript);
     try {

@@ -85,7 +85,16 @@ const std::vector<Member<WScriptObject>>& WScriptObject::members() {
              int32_t ms = arg(a, 0).toLong();
              if (ms < 0) vbs::throwError(5);
              vbs::BuiltinContext::HostPause pause(w.engine_);
-             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+             const auto wake = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+             const bool limited = w.deadline_ != std::chrono::steady_clock::time_point{} &&
+                                  w.deadline_ <= wake;
+             std::this_thread::sleep_until(limited ? w.deadline_ : wake);
+             if (limited) {
+                 vbs::ScriptError e(vbs::kErrTimeout, vbs::errorDescription(vbs::kErrTimeout),
+                                    vbs::kRuntimeSource);
+                 e.fatal = true;
+                 throw e;
+             }
          }},
         {u"Arguments",
          [](W& w, Args a, V& r) {

@@ -3,6 +3,7 @@
 // in the console host.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ class WScriptObject : public HostObject<WScriptObject> {
     int exitCode() const { return exitCode_; }
     // Called when the script sets WScript.Timeout.
     std::function<void(int seconds)> onTimeoutChanged;
+    // When the time limit ends (the default value: none). Sleep wakes up then and stops the
+    // script as a time-out, so the host can say why in its own way.
+    void setDeadline(std::chrono::steady_clock::time_point at) { deadline_ = at; }
 
     // WScript.Echo's text for one value: Booleans as -1 and 0, Null as "Null".
     static std::u16string echoText(const vbs::Value& v);
@@ -46,6 +50,7 @@ class WScriptObject : public HostObject<WScriptObject> {
     vbs::Engine& engine_;
     HostUi& ui_;
     int exitCode_ = 0;
+    std::chrono::steady_clock::time_point deadline_{};
     vbs::Ref<TextStream> streams_[3];
 };
 

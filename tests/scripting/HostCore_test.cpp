@@ -201,6 +201,22 @@ TEST_F(WindowedHostTest, ABusyScriptPastItsTimeLimitSaysSoInAWindow) {
     EXPECT_NE(ui.errors[0].find("超过了 1 秒"), std::string::npos) << ui.errors[0];
 }
 
+TEST_F(WindowedHostTest, ASleepingScriptPastItsTimeLimitSaysSoInAWindow) {
+    // Sleep ends at the limit instead of the watchdog ending the process silently.
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run("On Error Resume Next\nWScript.Sleep 20000\nWScript.Echo \"late\"\n", {"//T:1"}),
+              1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(ui.echoes.empty());
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("超过了 1 秒"), std::string::npos) << ui.errors[0];
+}
+
+TEST_F(WindowedHostTest, ShortSleepsWithinTheLimitRunNormally) {
+    EXPECT_EQ(run("WScript.Sleep 10\nWScript.Quit 7\n", {"//T:5"}), 7);
+    EXPECT_TRUE(ui.errors.empty());
+}
+
 TEST_F(WindowedHostTest, TheScriptCanShortenItsOwnTimeLimit) {
     // Ending the process is the time-out's job; here only the property's
     // round trip is checked, the limit itself is tested on the real host.

@@ -61,6 +61,20 @@ class FakeHost : public Object {
     std::vector<std::u16string> calls;
 };
 
+// A host whose method runs more script code in the same engine, as a host may.
+class NestingHost : public Object {
+  public:
+    explicit NestingHost(Engine& engine) : engine_(engine) {}
+    void invoke(std::u16string_view, InvokeKind, std::span<Value* const> args,
+                Value&) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        engine_.AddCode(args[0]->toString());
+    }
+
+  private:
+    Engine& engine_;
+};
+
 struct EngineTest : ::testing::Test {
     Engine engine;
     Ref<FakeHost> host = makeRef<FakeHost>();
@@ -233,6 +247,23 @@ TEST_F(EngineTest, TimeInsideHostCallsDoesNotCount) {
     engine.setTimeout(200);
     EXPECT_NO_THROW(engine.AddCode(u"For i = 1 To 4 : Host.Wait : Next"));
     EXPECT_EQ(host->calls.size(), 4u);
+}
+
+TEST_F(EngineTest, CodeRunFromInsideAHostCallStillTimesOut) {
+    engine.AddObject(u"Nest", makeRef<NestingHost>(engine));
+    engine.setTimeout(300);
+    // The host's own wait does not count, the nested script's time does.
+    EXPECT_NO_THROW(engine.AddCode(u"Nest.Run \"n = 1\" : Nest.Run \"n = n + 1\""));
+    EXPECT_EQ(eval(u"n").toLong(), 2);
+    const auto t0 = std::chrono::steady_clock::now();
+    try {
+        engine.AddCode(u"On Error Resume Next\nNest.Run \"Do : Loop\"\nafter = 1");
+        FAIL() << "no time-out";
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.number, kErrTimeout);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+    EXPECT_TRUE(eval(u"IsEmpty(after)").toBool());
 }
 
 TEST_F(EngineTest, HostServicesPauseTheClock) {

@@ -206,10 +206,27 @@ void Interpreter::enter() {
         pauseDepth_ = 0;
         ticks_ = 0;
         depth = 0;
+        resumedPauses_.clear();
+        return;
+    }
+    // Code the host runs from inside one of its calls, while the clock stands still for that
+    // call, is script time again: a loop in it must still time out.
+    resumedPauses_.push_back(pauseDepth_);
+    if (pauseDepth_ > 0) {
+        paused_ += std::chrono::steady_clock::now() - pauseStart_;
+        pauseDepth_ = 0;
     }
 }
 
-void Interpreter::leave() { --entryDepth_; }
+void Interpreter::leave() {
+    if (--entryDepth_ == 0 || resumedPauses_.empty()) return;
+    const int outer = resumedPauses_.back();
+    resumedPauses_.pop_back();
+    if (outer > 0 && pauseDepth_ == 0) {
+        pauseDepth_ = outer;
+        pauseStart_ = std::chrono::steady_clock::now();
+    }
+}
 
 void Interpreter::pause() noexcept {
     if (pauseDepth_++ == 0) pauseStart_ = std::chrono::steady_clock::now();

@@ -136,6 +136,8 @@ class Interpreter {
     int ticks_ = 0;
     int entryDepth_ = 0;
     int pauseDepth_ = 0;
+    // For code entered from inside a host call: the pause depth to restore when it leaves.
+    std::vector<int> resumedPauses_;
     const char* stackBase_ = nullptr;
     std::chrono::steady_clock::time_point start_, pauseStart_;
     std::chrono::steady_clock::duration paused_{};
