@@ -133,3 +133,12 @@ WScript.Echo Err.Number, Err.Description                     ' expect: 1234 repl
 Err.Clear
 Err.Raise 5016
 WScript.Echo Err.Description                                 ' expect: Regular Expression object expected
+Err.Clear
+On Error GoTo 0
+' The replacer may use the same RegExp again, even recursively.
+Function Deep(m, pos, src)
+    If Len(m) > 1 Then Deep = fr.Replace(Mid(m, 2), GetRef("Deep")) Else Deep = "<" & m & ">"
+End Function
+fr.Pattern = "\w+"
+fr.Global = True
+WScript.Echo fr.Replace("abc de", GetRef("Deep"))          ' expect: <c> <e>
