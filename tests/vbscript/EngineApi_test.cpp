@@ -387,7 +387,13 @@ TEST(ValueTest, NumbersReadFromText) {
     EXPECT_EQ(d, 0.5);
     EXPECT_TRUE(parseNumber(u"-2.25", d));
     EXPECT_EQ(d, -2.25);
-    for (const char16_t* bad : {u"", u"abc", u"1e", u"0x10", u"1 2", u"&H", u"."})
+    // Thousands separators group the whole part, as users type amounts.
+    EXPECT_TRUE(parseNumber(u"1,234.5", d));
+    EXPECT_EQ(d, 1234.5);
+    EXPECT_TRUE(parseNumber(u"-12,345,678", d));
+    EXPECT_EQ(d, -12345678);
+    for (const char16_t* bad : {u"", u"abc", u"1e", u"0x10", u"1 2", u"&H", u".", u",1", u"1,",
+                                u"1,,2", u"1.2,3", u"1e3,0"})
         EXPECT_FALSE(parseNumber(bad, d)) << toUtf8(bad);
 }
 

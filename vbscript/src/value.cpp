@@ -634,7 +634,11 @@ bool parseNumber(std::u16string_view t, double& out) {
     }
     std::string s;
     bool digits = false;
-    for (; i < n && t[i] >= '0' && t[i] <= '9'; ++i) s += static_cast<char>(t[i]), digits = true;
+    auto digit = [&](size_t k) { return k < n && t[k] >= '0' && t[k] <= '9'; };
+    // The whole part may group its digits with the thousands separator ("1,234.5").
+    for (; i < n && (digit(i) || (t[i] == ',' && digits && digit(i + 1))); ++i) {
+        if (t[i] != ',') s += static_cast<char>(t[i]), digits = true;
+    }
     if (i < n && t[i] == '.') {
         s += '.';
         ++i;

@@ -16,3 +16,6 @@ v = CInt("abc") : WScript.Echo Err.Number : Err.Clear      ' expect: 13
 v = CBool("maybe") : WScript.Echo Err.Number : Err.Clear   ' expect: 13
 v = CStr(Null) : WScript.Echo Err.Number : Err.Clear       ' expect: 94
 v = CInt(Null) : WScript.Echo Err.Number : Err.Clear       ' expect: 94
+' Text with thousands separators reads as a number, as typed amounts do.
+WScript.Echo CDbl("1,234.5"), CLng("2,147,483,647"), "1,000" + 1       ' expect: 1234.5 2147483647 1001
+WScript.Echo CStr(IsNumeric("1,000")), CStr(IsNumeric("1,")), CStr(IsNumeric(",5"))  ' expect: True False False
