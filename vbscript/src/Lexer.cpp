@@ -177,9 +177,12 @@ void Lexer::readNumber(Token& t) {
     for (size_t i = start; i < pos_; ++i) s += static_cast<char>(src_[i]);
     double d = std::strtod(s.c_str(), nullptr);
     if (!std::isfinite(d)) fail(1031, t.line, t.column);
-    if (peek() == '&' && !isFloat) ++pos_;  // type suffix: Long
+    // Type suffixes: & makes a whole number Long, # makes any number Double.
+    bool forceLong = false;
+    if (peek() == '&' && !isFloat) forceLong = true, ++pos_;
+    if (peek() == '#') isFloat = true;
     if (peek() == '#' || peek() == '!' || peek() == '@') ++pos_;
-    if (!isFloat && d <= 32767)
+    if (!isFloat && d <= 32767 && !forceLong)
         t.value = Value::integer(static_cast<int16_t>(d));
     else if (!isFloat && d <= 2147483647.0)
         t.value = Value(static_cast<int32_t>(d));

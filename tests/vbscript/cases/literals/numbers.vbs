@@ -9,3 +9,5 @@ WScript.Echo &O17, &o777                               ' expect: 15 511
 WScript.Echo .5 + 1, 1.5E2, 2.5e-1                     ' expect: 1.5 150 0.25
 WScript.Echo True + 0, False + 0                       ' expect: -1 0
 WScript.Echo TypeName(#2026-12-06#)                    ' expect: Date
+' Type suffixes on decimal literals: & gives Long, # gives Double.
+WScript.Echo TypeName(1&), Hex(-1&), TypeName(7#), TypeName(7)   ' expect: Long FFFFFFFF Double Integer
