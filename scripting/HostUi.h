@@ -23,6 +23,10 @@ class HostUi {
     // A message box that gives up after `seconds` (when > 0) and returns -1.
     virtual int popup(const std::u16string& text, int seconds, const std::u16string& title,
                       int buttons) = 0;
+    // The time limit ran out while the script waited (in a dialog, for a program). Called on
+    // the watchdog's thread; the process ends when it returns. This form writes the text to
+    // standard error; a windowed host shows it when its window thread can.
+    virtual void timeUp(const std::u16string& title, const std::u16string& text);
 
     // The answer a box gives without anyone pressing a button: its default
     // button (vbDefaultButton2/3 move it along).

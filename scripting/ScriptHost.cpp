@@ -158,11 +158,15 @@ int runScriptHost(int argc, const char* const* argv, Mode mode, HostUi* givenUi)
     registerScriptingObjects(engine);
 
     std::u16string scriptName = fspath::toScript(fspath::lastName(info.scriptPath));
-    Watchdog watchdog([scriptName, &info] {
+    const bool windows = !console && !opts.batch;
+    Watchdog watchdog([scriptName, &info, &ui, windows] {
         std::fflush(stdout);
-        std::string bytes = vbs::toUtf8(timeoutText(scriptName, info.timeoutSeconds) + u"\n");
-        ssize_t ignored = ::write(STDERR_FILENO, bytes.data(), bytes.size());
-        (void)ignored;
+        const std::u16string text = timeoutText(scriptName, info.timeoutSeconds);
+        if (windows) {
+            ui.timeUp(kTitle, text);
+        } else {
+            ui.HostUi::timeUp(kTitle, text);
+        }
         std::_Exit(1);
     });
     applyLimit(engine, watchdog, info.timeoutSeconds);

@@ -6,6 +6,11 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace scripting {
@@ -104,6 +109,50 @@ vbs::Value QtHostUi::inputBox(const std::u16string& prompt, const std::u16string
     QString v = dialog.textValue();
     return vbs::Value(std::u16string(reinterpret_cast<const char16_t*>(v.utf16()),
                                      static_cast<size_t>(v.size())));
+}
+
+void QtHostUi::timeUp(const std::u16string& title, const std::u16string& text) {
+    struct Progress {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool shown = false;
+        bool closed = false;
+        bool abandoned = false;  // the text went to standard error instead
+    };
+    auto progress = std::make_shared<Progress>();
+    auto mark = [progress](bool Progress::*flag) {
+        {
+            std::lock_guard<std::mutex> lock(progress->mutex);
+            (*progress).*flag = true;
+        }
+        progress->changed.notify_all();
+    };
+    QMetaObject::invokeMethod(
+        qApp,
+        [this, title, text, mark, progress] {
+            {
+                std::lock_guard<std::mutex> lock(progress->mutex);
+                if (progress->abandoned) return;
+            }
+            mark(&Progress::shown);
+            error(title, text);
+            mark(&Progress::closed);
+            if (endProcess) {
+                endProcess();
+            } else {
+                std::_Exit(1);
+            }
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(progress->mutex);
+    if (!progress->changed.wait_for(lock, std::chrono::milliseconds(answerMs),
+                                    [&] { return progress->shown; })) {
+        progress->abandoned = true;
+        lock.unlock();
+        HostUi::timeUp(title, text);
+        return;
+    }
+    progress->changed.wait(lock, [&] { return progress->closed; });
 }
 
 int QtHostUi::popup(const std::u16string& text, int seconds, const std::u16string& title,

@@ -7,8 +7,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "QtHostUi.h"
 #include "ScriptingTestSupport.h"
@@ -91,6 +94,61 @@ TEST(QtHostUiTest, ErrorsShowTheirTextInACriticalBox) {
     EXPECT_EQ(text, QString::fromUtf8("行:\t3"));
 }
 
+TEST(QtHostUiTest, TimeUpShowsItsMessageOverTheWaitingScriptThenEnds) {
+    scripting::QtHostUi ui;
+    std::atomic<bool> ended{false}, returned{false};
+    ui.endProcess = [&] { ended = true; };
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenDialogOpens([&](QWidget* w) {
+        auto* box = static_cast<QMessageBox*>(w);
+        text = box->text();
+        icon = box->icon();
+        EXPECT_FALSE(ended);  // the process ends only once the user has read it
+        box->accept();
+    });
+    // The watchdog calls from its own thread while the window thread waits in the script.
+    std::thread watchdog([&] {
+        ui.timeUp(u"Windows Script Host", u"脚本“a.vbs”的运行时间超过了 1 秒的限制，已被终止。");
+        returned = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!returned && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    watchdog.join();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("超过了 1 秒"))) << text.toStdString();
+}
+
+TEST(QtHostUiTest, TimeUpFallsBackToStandardErrorWhenTheWindowThreadIsBlocked) {
+    scripting::QtHostUi ui;
+    ui.answerMs = 100;
+    std::atomic<bool> ended{false};
+    ui.endProcess = [&] { ended = true; };
+    QElapsedTimer clock;
+    clock.start();
+    // The window thread does not take events while it waits here, as when a script waits
+    // for a program.
+    std::thread watchdog([&] { ui.timeUp(u"Windows Script Host", u"超时"); });
+    watchdog.join();
+    EXPECT_LT(clock.elapsed(), 5000);
+    // The message that could not be shown in time is not shown late either.
+    bool opened = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            opened = true;
+            w->close();
+        }
+    });
+    watch.start(20);
+    clock.restart();
+    while (clock.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(ended);
+}
+
 class WscriptProgramTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
@@ -105,9 +163,10 @@ class WscriptProgramTest : public ::testing::Test {
         p.start(QStringLiteral(KORVEL_BIN_DIR "/wscript"), extra << path);
         EXPECT_TRUE(p.waitForFinished(30000));
         stdoutText = p.readAllStandardOutput();
+        stderrText = p.readAllStandardError();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
-    QByteArray stdoutText;
+    QByteArray stdoutText, stderrText;
 };
 
 TEST_F(WscriptProgramTest, BatchModeRunsWithoutAnyWindow) {
@@ -122,6 +181,16 @@ TEST_F(WscriptProgramTest, BatchModeRunsWithoutAnyWindow) {
     EXPECT_EQ(TestSupport::readBytes(dir.filePath("done.txt")),
               QByteArray("Windows Script Host|d"));
     EXPECT_TRUE(stdoutText.isEmpty());
+}
+
+TEST_F(WscriptProgramTest, TimeLimitWhileWaitingForAProgramStillEndsTheRunAndSaysWhy) {
+    // The window thread is blocked in the wait, so the message goes to standard error.
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(run("CreateObject(\"WScript.Shell\").Run \"sleep 8\", 0, True\n", {"//T:1"}), 1);
+    EXPECT_LT(clock.elapsed(), 15000);
+    EXPECT_TRUE(QString::fromUtf8(stderrText).contains(QString::fromUtf8("超过了 1 秒")))
+        << stderrText.toStdString();
 }
 
 TEST_F(WscriptProgramTest, ErrorsInBatchModeStillFailTheRun) {
