@@ -59,18 +59,25 @@ TEST(CodePage, MissingCharactersBecomeAQuestionMark) {
     EXPECT_EQ(CodePage::encode(CodePage::kWestern, 0x0080), 63);
 }
 
-TEST(CodePage, RanksPutCommonCharactersInPinyinOrder) {
-    // a, ba, bei, li, liu, zhang, zuo: level 1 of GB2312.
-    std::vector<char16_t> pinyin = {u'阿', u'八', u'北', u'李', u'刘', u'张', u'座'};
+TEST(CodePage, RanksFollowPinyinForCommonAndRareCharacters) {
+    // a, ba, bei, chu, kao, li, liu, qiu, zhang, zuo: rare characters (亍, 丂, 㐀) take their
+    // place by their reading among the common ones.
+    std::vector<char16_t> pinyin = {u'阿', u'八', u'北', u'亍', u'丂', u'李', u'刘', u'㐀', u'张', u'座'};
     for (size_t i = 1; i < pinyin.size(); ++i) {
-        EXPECT_LT(CodePage::hanziRank(pinyin[i - 1]), CodePage::hanziRank(pinyin[i]));
+        EXPECT_LT(CodePage::hanziRank(pinyin[i - 1]), CodePage::hanziRank(pinyin[i])) << i;
     }
     EXPECT_EQ(CodePage::hanziRank(u'啊'), 1);
-    // Level 2 and the extended characters come after every common one.
-    EXPECT_GT(CodePage::hanziRank(u'亍'), CodePage::hanziRank(u'座'));
-    EXPECT_GT(CodePage::hanziRank(u'丂'), CodePage::hanziRank(u'亍'));
+    // Same syllable: by tone, then the common character first.
+    EXPECT_LT(CodePage::hanziRank(u'妈'), CodePage::hanziRank(u'麻'));  // ma1 < ma2
+    EXPECT_LT(CodePage::hanziRank(u'马'), CodePage::hanziRank(u'骂'));  // ma3 < ma4
+    EXPECT_LT(CodePage::hanziRank(u'驴'), CodePage::hanziRank(u'峦'));  // lü before luan
+    // Characters without a Mandarin reading come after all others, in code order.
+    const char16_t unread = 0x5159, lastUnread = 0x9FFF;
+    for (char16_t c : pinyin) EXPECT_GT(CodePage::hanziRank(unread), CodePage::hanziRank(c));
+    EXPECT_LT(CodePage::hanziRank(unread), CodePage::hanziRank(lastUnread));
     EXPECT_EQ(CodePage::hanziRank(u'A'), 0);
     EXPECT_EQ(CodePage::hanziRank(u'，'), 0);
+    EXPECT_EQ(CodePage::hanziRank(0x4DC0), 0);  // a hexagram, not a character
 }
 
 TEST(CodePage, ChineseTextOrderIsATotalOrder) {
@@ -83,13 +90,15 @@ TEST(CodePage, ChineseTextOrderIsATotalOrder) {
         for (const auto& b : words) {
             int ab = TextOps::compare(a, b, true), ba = TextOps::compare(b, a, true);
             EXPECT_EQ(ab, -ba);
-            if (a != b) EXPECT_NE(ab, 0);
+            if (a != b) {
+                EXPECT_NE(ab, 0);
+            }
         }
     }
     std::sort(words.begin(), words.end(),
               [](const auto& a, const auto& b) { return TextOps::compare(a, b, true) < 0; });
-    std::vector<std::u16string> expected = {u"", u"1", u"abc", u"ABD", u"㐀", u"李四",
-                                            u"王五", u"张三", u"中", u"中国", u"亍", u"丂", u"鿿"};
+    std::vector<std::u16string> expected = {u"", u"1", u"abc", u"ABD", u"亍", u"丂", u"李四",
+                                            u"㐀", u"王五", u"张三", u"中", u"中国", u"鿿"};
     EXPECT_EQ(words, expected);
     Locale::setCurrent(Locale::english());
     EXPECT_GT(TextOps::compare(u"李", u"张", true), 0);

@@ -15,6 +15,11 @@ const uint16_t kGbk[(kLastLead - kFirstLead + 1) * kTrails] = {
 #include "GbkTable.inc"
 };
 
+// Chinese characters in pinyin order (those with a Mandarin reading).
+const char16_t kPinyinOrder[] = {
+#include "PinyinOrder.inc"
+};
+
 // Code page 936 keeps two single bytes beyond ASCII: the euro sign and a private-use character.
 constexpr uint16_t kEuroByte = 0x80, kLastByte = 0xFF;
 constexpr char16_t kEuro = 0x20AC, kLastByteChar = 0xF8F5;
@@ -32,7 +37,8 @@ uint16_t gbkAt(int lead, int trail) {
 }
 
 bool isHanzi(char16_t c) {
-    return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF);
+    return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF);
 }
 
 // The reverse of the double-byte table and the Chinese sort ranks, built once on first use.
@@ -47,20 +53,14 @@ struct GbkIndex {
                 if (c && !codeOf[c]) codeOf[c] = static_cast<uint16_t>(lead << 8 | trail);
             }
         }
-        // Level 1 of GB2312 (leads B0-D7) is in pinyin order, level 2 (D8-F7) follows it by
-        // radical and strokes; the other characters come after, in code order.
+        // Characters with a reading in pinyin order, then those without one in code order.
         uint16_t next = 1;
-        auto rankRange = [&](int firstLead, int lastLead, int firstTrail) {
-            for (int lead = firstLead; lead <= lastLead; ++lead) {
-                for (int trail = firstTrail; trail <= kLastTrail; ++trail) {
-                    char16_t c = gbkAt(lead, trail);
-                    if (c && isHanzi(c) && !rankOf[c]) rankOf[c] = next++;
-                }
-            }
-        };
-        rankRange(0xB0, 0xD7, 0xA1);
-        rankRange(0xD8, 0xF7, 0xA1);
-        rankRange(kFirstLead, kLastLead, kFirstTrail);
+        for (char16_t c : kPinyinOrder) {
+            if (!rankOf[c]) rankOf[c] = next++;
+        }
+        for (uint32_t c = 0x3400; c <= 0xFAFF; ++c) {
+            if (isHanzi(static_cast<char16_t>(c)) && !rankOf[c]) rankOf[c] = next++;
+        }
     }
 };
 

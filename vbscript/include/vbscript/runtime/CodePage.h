@@ -18,8 +18,8 @@ class CodePage {
     static bool decode(int codePage, uint32_t code, char16_t& out);
 
     // Sort position of a Chinese character in the Chinese locale's text order, 1-based; 0 for
-    // any other code unit. The common characters (GB2312 level 1) come first in pinyin order,
-    // then the rest of the code page's characters in its order.
+    // any other code unit. Characters with a Mandarin reading come in pinyin order (syllable,
+    // tone, the common GB2312 characters first), then the others in code order.
     static uint16_t hanziRank(char16_t c);
 };
 
