@@ -142,3 +142,8 @@ End Function
 fr.Pattern = "\w+"
 fr.Global = True
 WScript.Echo fr.Replace("abc de", GetRef("Deep"))          ' expect: <c> <e>
+' IgnoreCase ignores case only, not width.
+Set wr = New RegExp
+wr.IgnoreCase = True
+wr.Pattern = "abc"
+WScript.Echo CStr(wr.Test("ABC")), CStr(wr.Test("ＡＢＣ"))   ' expect: True False

@@ -70,3 +70,14 @@ r = Left("abc") : WScript.Echo Err.Number : Err.Clear       ' expect: 450
 ' A text too long to build is an error, not a crash.
 r = String(2000000000, "x") : WScript.Echo Err.Number : Err.Clear  ' expect: 14
 r = Space(2147483647) : WScript.Echo Err.Number : Err.Clear         ' expect: 14
+On Error GoTo 0
+' Text comparison ignores width as well as case: full-width letters and digits, as Chinese
+' input methods type them, match their ASCII twins; LCase and UCase keep the width.
+WScript.Echo StrComp("ＡＢＣ", "abc", vbTextCompare), StrComp("ＡＢＣ", "abc", vbBinaryCompare)  ' expect: 0 1
+WScript.Echo InStr(1, "价格：１００元", "100", 1), InStr("价格：１００元", "100")            ' expect: 4 0
+WScript.Echo Replace("ａｂｃ", "B", "x", 1, -1, 1), UBound(Split("a　b c", " ", -1, 1))   ' expect: ａxｃ 2
+WScript.Echo LCase("ＡＢ"), UCase("ａｂ")                                                   ' expect: ａｂ ＡＢ
+Set wide = CreateObject("Scripting.Dictionary")
+wide.CompareMode = vbTextCompare
+wide.Add "ＫＥＹ", 1
+WScript.Echo CStr(wide.Exists("key")), CStr(wide.HashVal("ＫＥＹ") = wide.HashVal("key"))  ' expect: True True

@@ -60,7 +60,7 @@ uint32_t Dictionary::hashOf(const Value& v) const {
     switch (kind) {
         case kText:
             for (char16_t c : key.str())
-                h = (h ^ (compareMode_ ? foldCase(c) : c)) * 0x100000001b3ULL;
+                h = (h ^ (compareMode_ ? textFold(c) : c)) * 0x100000001b3ULL;
             break;
         case kNumber: {
             double d = numberOf(key);
@@ -102,7 +102,7 @@ bool Dictionary::sameKey(const Value& a, const Value& b) const {
             if (x.size() != y.size()) return false;
             if (!compareMode_) return x == y;
             for (size_t i = 0; i < x.size(); ++i) {
-                if (foldCase(x[i]) != foldCase(y[i])) return false;
+                if (textFold(x[i]) != textFold(y[i])) return false;
             }
             return true;
         }

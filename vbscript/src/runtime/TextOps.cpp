@@ -18,6 +18,13 @@ std::u16string folded(std::u16string_view s) {
     return out;
 }
 
+// Text as vbTextCompare sees it.
+std::u16string textFolded(std::u16string_view s) {
+    std::u16string out(s);
+    for (char16_t& c : out) c = textFold(c);
+    return out;
+}
+
 int hexValue(char16_t c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -123,8 +130,8 @@ int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     const bool chinese = text && Locale::current().codePage == CodePage::kChinese;
     for (size_t i = 0; i < n; ++i) {
-        char16_t x = text ? foldCase(a[i]) : a[i];
-        char16_t y = text ? foldCase(b[i]) : b[i];
+        char16_t x = text ? textFold(a[i]) : a[i];
+        char16_t y = text ? textFold(b[i]) : b[i];
         if (x == y) continue;
         if (chinese) return chineseWeight(x) < chineseWeight(y) ? -1 : 1;
         return x < y ? -1 : 1;
@@ -136,13 +143,13 @@ int TextOps::compare(std::u16string_view a, std::u16string_view b, bool text) {
 size_t TextOps::find(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
     if (from > in.size()) return npos;
     if (!text) return findText(in, what, from);
-    std::u16string a = folded(in), b = folded(what);
+    std::u16string a = textFolded(in), b = textFolded(what);
     return findText(a, b, from);
 }
 
 size_t TextOps::findLast(std::u16string_view in, std::u16string_view what, size_t from, bool text) {
     if (!text) return in.rfind(what, from);
-    std::u16string a = folded(in), b = folded(what);
+    std::u16string a = textFolded(in), b = textFolded(what);
     return std::u16string_view(a).rfind(b, from);
 }
 
@@ -154,8 +161,8 @@ std::u16string TextOps::replace(std::u16string_view in, std::u16string_view what
     std::u16string foldedRest, foldedWhat;
     std::u16string_view haystack = rest, needle = what;
     if (text) {
-        foldedRest = folded(rest);
-        foldedWhat = folded(what);
+        foldedRest = textFolded(rest);
+        foldedWhat = textFolded(what);
         haystack = foldedRest;
         needle = foldedWhat;
     }
@@ -182,8 +189,8 @@ std::vector<std::u16string> TextOps::split(std::u16string_view in, std::u16strin
     std::u16string foldedIn, foldedDelim;
     std::u16string_view haystack = in, needle = delimiter;
     if (text) {
-        foldedIn = folded(in);
-        foldedDelim = folded(delimiter);
+        foldedIn = textFolded(in);
+        foldedDelim = textFolded(delimiter);
         haystack = foldedIn;
         needle = foldedDelim;
     }
