@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <vbscript/engine.h>
+#include <vbscript/runtime/Locale.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -240,6 +241,33 @@ std::string recordName(const ::testing::TestParamInfo<int>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, GeneratorTest,
                          ::testing::Range(0, std::max(1, shippedTable().size())), recordName);
+
+// The sort procedure the library inserts, run on real data in each of its modes.
+TEST(ShippedLibrary, SortProcedureSortsByPinyinByCodeAndByNumber) {
+    Session session;
+    bool ok = false;
+    const QString sorter = session.run(dataFolder() + QStringLiteral("/scripts/sortarray.vbs"),
+                                       Variant{Answers::Defaults, 0, true}, &ok);
+    ASSERT_TRUE(ok) << session.runner.lastFailure().toStdString();
+    ASSERT_TRUE(sorter.contains(QStringLiteral("Sub SortArray(items, mode, descending)")));
+    vbs::runtime::Locale::setCurrent(vbs::runtime::Locale::chinese());
+    vbs::Engine engine;
+    engine.AddCode(std::u16string_view(sorter.toStdU16String()));
+    auto sorted = [&](const char16_t* setup, const char16_t* call) {
+        engine.AddCode(setup);
+        engine.AddCode(call);
+        return engine.Eval(u"Join(a, \" \")").toString();
+    };
+    const char16_t* names = u"a = Array(\"张三\", \"bob\", \"李四\", \"Alice\", \"王五\", \"阿明\")";
+    EXPECT_EQ(sorted(names, u"SortArray a, vbTextCompare, False"), u"Alice bob 阿明 李四 王五 张三");
+    EXPECT_EQ(sorted(names, u"SortArray a, vbTextCompare, True"), u"张三 王五 李四 阿明 bob Alice");
+    EXPECT_EQ(sorted(names, u"SortArray a, vbBinaryCompare, False"), u"Alice bob 张三 李四 王五 阿明");
+    EXPECT_EQ(sorted(u"a = Array(10, \"9\", 100, 2.5, -1)", u"SortArray a, -1, False"),
+              u"-1 2.5 9 10 100");
+    EXPECT_EQ(sorted(u"a = Array()", u"SortArray a, -1, False"), u"");
+    EXPECT_EQ(sorted(u"a = Array(\"一\")", u"SortArray a, 1, False"), u"一");
+    vbs::runtime::Locale::setCurrent(vbs::runtime::Locale::english());
+}
 
 TEST(ShippedLibrary, AllGeneratorsShareOneEngineAsInTheEditor) {
     Session session;
