@@ -14,6 +14,7 @@
 #include "BlueButton.h"
 #include "CodeBox.h"
 #include "CodeBoxHost.h"
+#include "FindBar.h"
 #include "CommonDialog.h"
 #include "DialogServices.h"
 #include "DocumentCommands.h"
@@ -87,6 +88,7 @@ mainfrm::mainfrm(Services services, QWidget* parent)
     code.setPointSizeF(10.5);
     code.setBold(true);
     codebox->setFont(code);
+    findBar = new FindBar(codebox);
 
     panel = new StatementPanel(s_.table, s_.dialogs, this);
     panel->setObjectName(QStringLiteral("panel"));
@@ -302,6 +304,23 @@ bool mainfrm::runcode(const QString& sfilepath) {
 
 void mainfrm::CodeAddString(const QString& addstr) { host_->CodeAddString(addstr); }
 
+void mainfrm::goToLine() {
+    const int lines = codebox->document()->blockCount();
+    const int current = codebox->textCursor().blockNumber() + 1;
+    const std::optional<QString> answer =
+        s_.dialogs.inputBox(QStringLiteral("转到第几行（1 到 %1）：").arg(lines),
+                            QStringLiteral("转到行"), QString::number(current));
+    if (!answer) return;
+    bool number = false;
+    const int line = answer->trimmed().toInt(&number);
+    if (!number || !codebox->goToLine(line)) {
+        s_.dialogs.messageBox(QStringLiteral("请输入 1 到 %1 之间的行号。").arg(lines),
+                              DialogServices::Exclamation, QStringLiteral("转到行"));
+        return;
+    }
+    codebox->setFocus();
+}
+
 mainfrm::~mainfrm() = default;
 
 void mainfrm::connectCommands() {
@@ -334,6 +353,11 @@ void mainfrm::connectCommands() {
         {QKeySequence::Open, [this] { docs_->Open(); }},
         {QKeySequence::Save, [this] { docs_->Save(); }},
         {QKeySequence(Qt::Key_F5), [this] { docs_->Run(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), [this] { findBar->openFind(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_H), [this] { findBar->openReplace(); }},
+        {QKeySequence(Qt::Key_F3), [this] { findBar->findNext(); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar->findPrevious(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_G), [this] { goToLine(); }},
     };
     for (const auto& k : keys) {
         auto* sc = new QShortcut(k.key, this);

@@ -18,6 +18,7 @@ class StatementInsertion;
 class CodeBox;
 class DialogServices;
 class DocumentCommands;
+class FindBar;
 class ProcessLauncher;
 class QLabel;
 class SettingsStore;
@@ -57,6 +58,7 @@ class mainfrm : public QWidget {
     QWidget* Picture1;
     QLabel* now;
     CodeBox* codebox;
+    FindBar* findBar;  // Ctrl+F, Ctrl+H, F3
     StatementPanel* panel;
     QLabel* Label4;
     BlueButton* newproject;
@@ -95,6 +97,8 @@ class mainfrm : public QWidget {
     // Inserts at the caret (the host object's StringReturn and the
     // favourites come here).
     void CodeAddString(const QString& addstr);
+    // Ctrl+G: asks for a line number and puts the caret there.
+    void goToLine();
 
   signals:
     // The close picture was clicked.

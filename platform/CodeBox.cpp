@@ -30,6 +30,26 @@ CodeBox::CodeBox(QWidget* parent) : QPlainTextEdit(parent), gutter_(new LineNumb
             [this](const QRect& r, int dy) { updateGutter(r, dy); });
     updateGutterWidth();
     setHighlighting(true);
+    keepSelectionVisible();
+}
+
+void CodeBox::keepSelectionVisible() {
+    // A selection (a match found from the find bar, text a generator works on) stays as visible
+    // while the focus is elsewhere; themes often draw it white on white then.
+    QPalette p = palette();
+    bool same = true;
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        if (p.color(QPalette::Inactive, role) == p.color(QPalette::Active, role)) continue;
+        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+        same = false;
+    }
+    if (!same) setPalette(p);
+}
+
+void CodeBox::changeEvent(QEvent* e) {
+    QPlainTextEdit::changeEvent(e);
+    // The theme may bring its palette after the box was made.
+    if (e->type() == QEvent::PaletteChange) keepSelectionVisible();
 }
 
 QString CodeBox::toDocumentText(const QString& text) {
@@ -121,6 +141,49 @@ void CodeBox::insertAt(qsizetype position, const QString& text) {
     quiet_ = false;
     setTextCursor(c);
     emit changed();
+}
+
+void CodeBox::replaceSelection(const QString& with) {
+    QTextCursor c = textCursor();
+    quiet_ = true;
+    c.insertText(with);
+    quiet_ = false;
+    setTextCursor(c);
+    emit changed();
+}
+
+int CodeBox::replaceAll(const QString& what, const QString& with,
+                        QTextDocument::FindFlags flags) {
+    if (what.isEmpty()) return 0;
+    QList<QTextCursor> found;
+    for (QTextCursor c = document()->find(what, 0, flags); !c.isNull();
+         c = document()->find(what, c, flags)) {
+        found.append(c);
+    }
+    if (found.isEmpty()) return 0;
+    // From the last to the first, so earlier matches keep their positions.
+    QTextCursor edit(document());
+    quiet_ = true;
+    edit.beginEditBlock();
+    for (auto it = found.crbegin(); it != found.crend(); ++it) {
+        edit.setPosition(it->selectionStart());
+        edit.setPosition(it->selectionEnd(), QTextCursor::KeepAnchor);
+        edit.insertText(with);
+    }
+    edit.endEditBlock();
+    quiet_ = false;
+    emit changed();
+    return int(found.size());
+}
+
+bool CodeBox::goToLine(int line) {
+    const QTextBlock b = document()->findBlockByNumber(line - 1);
+    if (line < 1 || !b.isValid()) return false;
+    QTextCursor c = textCursor();
+    c.setPosition(b.position());
+    setTextCursor(c);
+    centerCursor();
+    return true;
 }
 
 void CodeBox::mousePressEvent(QMouseEvent* e) {

@@ -26,6 +26,13 @@ class CodeBox : public QPlainTextEdit {
     // Inserts at a CR LF position, keeping undo; raises one notification.
     void insertAt(qsizetype position, const QString& text);
 
+    // Replaces the selection, keeping undo; raises one notification.
+    void replaceSelection(const QString& with);
+    // Replaces every match of `what` as one undo step and one notification; returns how many.
+    int replaceAll(const QString& what, const QString& with, QTextDocument::FindFlags flags);
+    // Puts the caret at the start of a line (1-based); false when there is no such line.
+    bool goToLine(int line);
+
     void setHighlighting(bool on);
     bool highlighting() const { return highlighter_ != nullptr; }
     // Texts longer than this (in characters) are shown without colouring.
@@ -45,10 +52,12 @@ class CodeBox : public QPlainTextEdit {
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
   private:
     static QString toDocumentText(const QString& text);
+    void keepSelectionVisible();
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
 

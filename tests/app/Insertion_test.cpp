@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "CodeBox.h"
+#include "FindBar.h"
 #include "HostState.h"
 #include "RecordingLauncher.h"
 #include "ScriptedArgumentDialogs.h"
@@ -135,4 +136,50 @@ TEST(Insertion, RightPressOnBackgroundOrCodeBoxArmsAndSwitchedOffIsReported) {
     e.w->state.EndSubSetting = QStringLiteral("no");
     QTest::mousePress(e.w->codebox->viewport(), Qt::LeftButton);
     EXPECT_EQ(e.w->now->text(), QStringLiteral("'End Sub已禁用！"));
+}
+
+TEST(Editing, ShortcutsOpenFindAndReplace) {
+    Editor e;
+    e.start("消息,说明,[apppath]\\scripts\\one.vbs,功能\r\n");
+    e.w->show();
+    e.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(e.w.get()));
+    e.w->codebox->setText("MsgBox 1\r\nMsgBox 2");
+    e.w->codebox->setFocus();
+    QTest::keyClick(e.w->codebox, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(e.w->findBar->isVisible());
+    EXPECT_FALSE(e.w->findBar->replaceText->isVisible());
+    e.w->findBar->findText->setText("MsgBox");
+    QTest::keyClick(e.w->findBar->findText, Qt::Key_F3);
+    EXPECT_EQ(e.w->codebox->textCursor().selectedText(), QStringLiteral("MsgBox"));
+    QTest::keyClick(e.w->findBar->findText, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(e.w->findBar->replaceText->isVisible());
+    e.w->findBar->replaceText->setText("WScript.Echo");
+    EXPECT_EQ(e.w->findBar->replaceAll(), 2);
+    EXPECT_EQ(e.w->codebox->Text(), QStringLiteral("WScript.Echo 1\r\nWScript.Echo 2"));
+    EXPECT_TRUE(e.w->state.Modified);
+}
+
+TEST(Editing, GoToLineAsksForAnExistingLine) {
+    Editor e;
+    e.start("消息,说明,[apppath]\\scripts\\one.vbs,功能\r\n");
+    e.w->codebox->setText("a\r\nb\r\nc\r\nd");
+    e.dialogs.push(QStringLiteral("3"));
+    e.w->goToLine();
+    EXPECT_EQ(e.w->codebox->textCursor().blockNumber(), 2);
+    ASSERT_EQ(e.dialogs.calls.size(), 1);
+    EXPECT_EQ(e.dialogs.calls[0].text, QStringLiteral("转到第几行（1 到 4）："));
+    // A line that does not exist, or no number, is explained and moves nothing.
+    for (const QString& bad : {QStringLiteral("9"), QStringLiteral("三")}) {
+        e.dialogs.push(bad);
+        e.w->goToLine();
+        EXPECT_EQ(e.w->codebox->textCursor().blockNumber(), 2);
+        EXPECT_EQ(e.dialogs.calls.last().text, QStringLiteral("请输入 1 到 4 之间的行号。"));
+    }
+    // Cancel does nothing.
+    const qsizetype asked = e.dialogs.calls.size();
+    e.dialogs.push(QVariant());
+    e.w->goToLine();
+    EXPECT_EQ(e.dialogs.calls.size(), asked + 1);
+    EXPECT_EQ(e.w->codebox->textCursor().blockNumber(), 2);
 }
