@@ -1,6 +1,7 @@
 #include "CodeBox.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -184,6 +185,24 @@ bool CodeBox::goToLine(int line) {
     setTextCursor(c);
     centerCursor();
     return true;
+}
+
+void CodeBox::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || mods != Qt::NoModifier || isReadOnly()) return QPlainTextEdit::keyPressEvent(e);
+    QTextCursor c = textCursor();
+    // The line where the new break goes: where a selection to be replaced starts.
+    const QTextBlock block = document()->findBlock(c.selectionStart());
+    const QString line = block.text();
+    const int column = c.selectionStart() - block.position();
+    int indent = 0;
+    while (indent < line.size() && indent < column && (line[indent] == u' ' || line[indent] == u'\t'))
+        ++indent;
+    // One edit: one change notification and one undo step, as a plain Enter.
+    c.insertText(QStringLiteral("\n") + line.left(indent));
+    setTextCursor(c);
+    ensureCursorVisible();
 }
 
 void CodeBox::mousePressEvent(QMouseEvent* e) {

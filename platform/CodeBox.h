@@ -53,6 +53,8 @@ class CodeBox : public QPlainTextEdit {
   protected:
     void mousePressEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Enter keeps the indentation of the line it breaks.
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
   private:

@@ -110,3 +110,42 @@ TEST(CodeBox, HugeTextsAreShownWithoutColouringAndSmallOnesWithIt) {
     box.setText("Dim a");
     EXPECT_TRUE(box.highlighting());
 }
+
+TEST(CodeBox, EnterKeepsTheIndentationOfTheLineItBreaks) {
+    CodeBox box;
+    box.show();
+    box.setText("Sub A()\r\n    If x Then");
+    box.setCaretPosition(box.Text().size());
+    QSignalSpy spy(&box, &CodeBox::changed);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(spy.count(), 1);
+    QTest::keyClicks(&box, "y = 1");
+    EXPECT_EQ(box.Text(), QStringLiteral("Sub A()\r\n    If x Then\r\n    y = 1"));
+    // Breaking inside the indentation keeps only what is left of the caret; tabs count too.
+    box.setText("\t\tz");
+    box.setCaretPosition(1);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(box.Text(), QStringLiteral("\t\r\n\t\tz"));
+    // An unindented line gets a plain break, and one undo takes the whole break back.
+    box.setText("ab");
+    box.setCaretPosition(1);
+    QTest::keyClick(&box, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("a\r\nb"));
+    box.setText("    x");
+    box.setCaretPosition(5);
+    QTest::keyClick(&box, Qt::Key_Return);
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("    x"));
+}
+
+TEST(CodeBox, EnterOverASelectionReplacesItAndIndentsLikeItsFirstLine) {
+    CodeBox box;
+    box.show();
+    box.setText("  abc\r\ndef");
+    QTextCursor c = box.textCursor();
+    c.setPosition(3);
+    c.setPosition(8, QTextCursor::KeepAnchor);  // "bc", the break and "de"
+    box.setTextCursor(c);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(box.Text(), QStringLiteral("  a\r\n  f"));
+}
