@@ -187,9 +187,111 @@ bool CodeBox::goToLine(int line) {
     return true;
 }
 
+namespace {
+constexpr int kIndentWidth = 4;
+
+int leadingBlanks(const QString& line) {
+    int n = 0;
+    while (n < line.size() && (line[n] == u' ' || line[n] == u'\t')) ++n;
+    return n;
+}
+}  // namespace
+
+template <class Edit>
+void CodeBox::editLines(Edit&& edit) {
+    QTextCursor c = textCursor();
+    QTextBlock first = document()->findBlock(c.selectionStart());
+    QTextBlock last = document()->findBlock(c.selectionEnd());
+    // A selection that ends at the very start of a line does not take that line.
+    if (c.hasSelection() && last != first && c.selectionEnd() == last.position())
+        last = last.previous();
+    QList<QTextBlock> blocks;
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        blocks.append(b);
+        if (b == last) break;
+    }
+    QTextCursor work(document());
+    quiet_ = true;
+    work.beginEditBlock();
+    const bool edited = edit(work, blocks);
+    work.endEditBlock();
+    quiet_ = false;
+    QTextCursor keep(document());
+    keep.setPosition(first.position());
+    keep.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    setTextCursor(keep);
+    if (edited) emit changed();
+}
+
+void CodeBox::indentLines(bool outdent) {
+    editLines([outdent](QTextCursor& work, const QList<QTextBlock>& blocks) {
+        bool edited = false;
+        for (const QTextBlock& b : blocks) {
+            const QString line = b.text();
+            work.setPosition(b.position());
+            if (!outdent) {
+                if (line.isEmpty()) continue;
+                work.insertText(QString(kIndentWidth, u' '));
+                edited = true;
+                continue;
+            }
+            int remove = 0;
+            if (line.startsWith(u'\t')) {
+                remove = 1;
+            } else {
+                while (remove < kIndentWidth && remove < line.size() && line[remove] == u' ')
+                    ++remove;
+            }
+            if (remove == 0) continue;
+            work.setPosition(b.position() + remove, QTextCursor::KeepAnchor);
+            work.removeSelectedText();
+            edited = true;
+        }
+        return edited;
+    });
+}
+
+void CodeBox::toggleComment() {
+    editLines([](QTextCursor& work, const QList<QTextBlock>& blocks) {
+        bool allComments = true, any = false;
+        for (const QTextBlock& b : blocks) {
+            const QString line = b.text();
+            const int at = leadingBlanks(line);
+            if (at == line.size()) continue;  // blank lines take no part
+            any = true;
+            if (line[at] != u'\'') allComments = false;
+        }
+        if (!any) return false;
+        for (const QTextBlock& b : blocks) {
+            const QString line = b.text();
+            const int at = leadingBlanks(line);
+            if (at == line.size()) continue;
+            work.setPosition(b.position() + at);
+            if (allComments) {
+                work.setPosition(b.position() + at + 1, QTextCursor::KeepAnchor);
+                work.removeSelectedText();
+            } else {
+                work.insertText(QStringLiteral("'"));
+            }
+        }
+        return true;
+    });
+}
+
 void CodeBox::keyPressEvent(QKeyEvent* e) {
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    if (!isReadOnly()) {
+        const QTextCursor c = textCursor();
+        const bool severalLines = c.hasSelection() &&
+                                  document()->findBlock(c.selectionStart()) !=
+                                      document()->findBlock(c.selectionEnd());
+        if (e->key() == Qt::Key_Tab && mods == Qt::NoModifier && severalLines) {
+            return indentLines(false);
+        }
+        if (e->key() == Qt::Key_Backtab) return indentLines(true);
+        if (e->key() == Qt::Key_Slash && mods == Qt::ControlModifier) return toggleComment();
+    }
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (!enter || mods != Qt::NoModifier || isReadOnly()) return QPlainTextEdit::keyPressEvent(e);
     QTextCursor c = textCursor();
     // The line where the new break goes: where a selection to be replaced starts.

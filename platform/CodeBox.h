@@ -32,6 +32,12 @@ class CodeBox : public QPlainTextEdit {
     int replaceAll(const QString& what, const QString& with, QTextDocument::FindFlags flags);
     // Puts the caret at the start of a line (1-based); false when there is no such line.
     bool goToLine(int line);
+    // The lines the selection touches (the caret's line without one): Tab and Shift+Tab over a
+    // selection of several lines indent and outdent them by four spaces, Ctrl+/ comments them
+    // out with ' or, when all are comments, takes the ' away. One undo step and one
+    // notification each; the lines stay selected.
+    void indentLines(bool outdent);
+    void toggleComment();
 
     void setHighlighting(bool on);
     bool highlighting() const { return highlighter_ != nullptr; }
@@ -60,6 +66,10 @@ class CodeBox : public QPlainTextEdit {
   private:
     static QString toDocumentText(const QString& text);
     void keepSelectionVisible();
+    // Runs `edit` on the selected lines as one undo step; it returns whether it changed
+    // anything, and only then is there a notification.
+    template <class Edit>
+    void editLines(Edit&& edit);
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
 

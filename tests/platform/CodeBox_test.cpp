@@ -149,3 +149,74 @@ TEST(CodeBox, EnterOverASelectionReplacesItAndIndentsLikeItsFirstLine) {
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(box.Text(), QStringLiteral("  a\r\n  f"));
 }
+
+namespace {
+void selectRange(CodeBox& box, int from, int to) {
+    QTextCursor c = box.textCursor();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    box.setTextCursor(c);
+}
+}  // namespace
+
+TEST(CodeBox, TabAndShiftTabIndentAndOutdentSelectedLines) {
+    CodeBox box;
+    box.show();
+    box.setText("If a Then\r\nb = 1\r\n\r\nc = 2\r\nEnd If");
+    // From inside line 2 to inside line 4: lines 2 to 4, the empty one left alone.
+    selectRange(box, 12, 20);
+    QSignalSpy spy(&box, &CodeBox::changed);
+    QTest::keyClick(&box, Qt::Key_Tab);
+    EXPECT_EQ(box.Text(), QStringLiteral("If a Then\r\n    b = 1\r\n\r\n    c = 2\r\nEnd If"));
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(box.textCursor().selectedText(),
+              QStringLiteral("    b = 1\u2029\u2029    c = 2"));  // still selected, whole lines
+    QTest::keyClick(&box, Qt::Key_Tab);
+    QTest::keyClick(&box, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("If a Then\r\n    b = 1\r\n\r\n    c = 2\r\nEnd If"));
+    box.undo();
+    box.undo();
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("If a Then\r\nb = 1\r\n\r\nc = 2\r\nEnd If"));
+    // Tab without a selection of several lines types a tab as before.
+    box.setCaretPosition(0);
+    QTest::keyClick(&box, Qt::Key_Tab);
+    EXPECT_TRUE(box.Text().startsWith(QStringLiteral("\tIf a Then")));
+    // Shift+Tab takes away one tab, or up to four spaces, from the caret's line.
+    QTest::keyClick(&box, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(box.Text().startsWith(QStringLiteral("If a Then")));
+    box.setText("      x");
+    QTest::keyClick(&box, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("  x"));
+    QTest::keyClick(&box, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("x"));
+}
+
+TEST(CodeBox, CtrlSlashCommentsLinesOutAndBackIn) {
+    CodeBox box;
+    box.show();
+    box.setText("    MsgBox 1\r\n\r\n    MsgBox 2\r\nx = 3");
+    // The selection ends at the start of the last line, which does not take part.
+    selectRange(box, 2, 22);
+    QTest::keyClick(&box, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("    'MsgBox 1\r\n\r\n    'MsgBox 2\r\nx = 3"));
+    QTest::keyClick(&box, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("    MsgBox 1\r\n\r\n    MsgBox 2\r\nx = 3"));
+    // A mix of comments and code is commented out as a whole first.
+    box.setText("'a\r\nb");
+    selectRange(box, 0, 4);
+    QTest::keyClick(&box, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("''a\r\n'b"));
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("'a\r\nb"));
+    // Without a selection the caret's line is toggled; blank text stays as it is.
+    box.setText("y = 2");
+    QTest::keyClick(&box, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("'y = 2"));
+    box.setText("   ");
+    QSignalSpy spy(&box, &CodeBox::changed);
+    QTest::keyClick(&box, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("   "));
+    EXPECT_EQ(spy.count(), 0);  // nothing changed, nothing to save
+}
