@@ -86,7 +86,8 @@ FindBar::FindBar(CodeBox* box) : QFrame(box), box_(box) {
     }
     box_->installEventFilter(this);
     // The viewport is laid out after the box itself has handled a resize.
-    box_->viewport()->installEventFilter(this);
+    viewport_ = box_->viewport();
+    viewport_->installEventFilter(this);
     hide();
 }
 
@@ -194,16 +195,16 @@ void FindBar::say(const QString& text, bool problem) {
 }
 
 void FindBar::place() {
-    if (!isVisible()) return;
+    if (!isVisible() || !viewport_) return;
     adjustSize();
-    const QRect area = box_->viewport()->geometry();
+    const QRect area = viewport_->geometry();
     const int width = qMin(qMax(sizeHint().width(), 360), area.width());
     resize(width, sizeHint().height());
     move(area.right() - width + 1 - 4, area.top() + 4);
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == box_->viewport()) {
+    if (watched == viewport_) {
         if (event->type() == QEvent::Resize) place();
         return false;
     }

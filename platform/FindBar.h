@@ -1,5 +1,6 @@
 #pragma once
 #include <QFrame>
+#include <QPointer>
 
 class CodeBox;
 class QCheckBox;
@@ -52,5 +53,8 @@ class FindBar : public QFrame {
     void say(const QString& text, bool problem = false);
 
     CodeBox* box_;
+    // Kept from the start: while the box is being destroyed, its viewport still sends events
+    // and the box can no longer be asked for it.
+    QPointer<QWidget> viewport_;
     QWidget* replaceRow_;
 };
