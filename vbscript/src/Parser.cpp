@@ -904,11 +904,25 @@ std::unique_ptr<NameExpr> Parser::makeName(const Token& t) {
     return n;
 }
 
+namespace {
+// Parentheses around an operand only group: the operator reads the inner expression directly
+// (in place, when it is a variable). A numeric literal keeps them, as they decide how a
+// comparison with text converts.
+ExprPtr withoutGrouping(ExprPtr e) {
+    while (auto* p = dynamic_cast<ParenExpr*>(e.get())) {
+        if (p->inner->isNumericLiteral()) break;
+        ExprPtr inner = std::move(p->inner);
+        e = std::move(inner);
+    }
+    return e;
+}
+}  // namespace
+
 ExprPtr Parser::binary(BinOp op, ExprPtr a, ExprPtr b, const Token& t) {
     auto e = node<BinaryExpr>(t);
     e->op = op;
-    e->a = std::move(a);
-    e->b = std::move(b);
+    e->a = withoutGrouping(std::move(a));
+    e->b = withoutGrouping(std::move(b));
     return e;
 }
 
