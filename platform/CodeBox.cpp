@@ -298,9 +298,7 @@ void CodeBox::keyPressEvent(QKeyEvent* e) {
     const QTextBlock block = document()->findBlock(c.selectionStart());
     const QString line = block.text();
     const int column = c.selectionStart() - block.position();
-    int indent = 0;
-    while (indent < line.size() && indent < column && (line[indent] == u' ' || line[indent] == u'\t'))
-        ++indent;
+    const int indent = qMin(leadingBlanks(line), column);
     // One edit: one change notification and one undo step, as a plain Enter.
     c.insertText(QStringLiteral("\n") + line.left(indent));
     setTextCursor(c);

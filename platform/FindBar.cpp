@@ -125,9 +125,7 @@ bool FindBar::find(bool backwards) {
         say(QStringLiteral("请输入要查找的文字。"), true);
         return false;
     }
-    QTextDocument::FindFlags flags;
-    if (matchCase->isChecked()) flags |= QTextDocument::FindCaseSensitively;
-    if (wholeWord->isChecked()) flags |= QTextDocument::FindWholeWords;
+    QTextDocument::FindFlags flags = options();
     if (backwards) flags |= QTextDocument::FindBackward;
     QTextDocument* doc = box_->document();
     const QTextCursor caret = box_->textCursor();
@@ -175,16 +173,20 @@ int FindBar::replaceAll() {
         say(QStringLiteral("请输入要查找的文字。"), true);
         return 0;
     }
-    QTextDocument::FindFlags flags;
-    if (matchCase->isChecked()) flags |= QTextDocument::FindCaseSensitively;
-    if (wholeWord->isChecked()) flags |= QTextDocument::FindWholeWords;
-    const int n = box_->replaceAll(what, replaceText->text(), flags);
+    const int n = box_->replaceAll(what, replaceText->text(), options());
     if (n == 0) {
         say(QStringLiteral("找不到“%1”。").arg(what), true);
     } else {
         say(QStringLiteral("已替换 %1 处。").arg(n));
     }
     return n;
+}
+
+QTextDocument::FindFlags FindBar::options() const {
+    QTextDocument::FindFlags flags;
+    if (matchCase->isChecked()) flags |= QTextDocument::FindCaseSensitively;
+    if (wholeWord->isChecked()) flags |= QTextDocument::FindWholeWords;
+    return flags;
 }
 
 void FindBar::say(const QString& text, bool problem) {

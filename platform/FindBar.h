@@ -1,6 +1,7 @@
 #pragma once
 #include <QFrame>
 #include <QPointer>
+#include <QTextDocument>
 
 class CodeBox;
 class QCheckBox;
@@ -49,6 +50,8 @@ class FindBar : public QFrame {
   private:
     void open(bool withReplace);
     bool find(bool backwards);
+    // Case and whole-word as the check boxes say.
+    QTextDocument::FindFlags options() const;
     void place();
     void say(const QString& text, bool problem = false);
 

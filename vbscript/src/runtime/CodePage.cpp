@@ -42,11 +42,11 @@ bool isHanzi(char16_t c) {
 }
 
 // The reverse of the double-byte table and the Chinese sort ranks, built once on first use.
-struct GbkIndex {
+struct Tables {
     std::array<uint16_t, 0x10000> codeOf{};
     std::array<uint16_t, 0x10000> rankOf{};
 
-    GbkIndex() {
+    Tables() {
         for (int lead = kFirstLead; lead <= kLastLead; ++lead) {
             for (int trail = kFirstTrail; trail <= kLastTrail; ++trail) {
                 char16_t c = gbkAt(lead, trail);
@@ -64,9 +64,9 @@ struct GbkIndex {
     }
 };
 
-const GbkIndex& gbkIndex() {
-    static const auto index = std::make_unique<GbkIndex>();
-    return *index;
+const Tables& tables() {
+    static const auto built = std::make_unique<Tables>();
+    return *built;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ uint16_t CodePage::encode(int codePage, char16_t c) {
     if (codePage == kChinese) {
         if (c == kEuro) return kEuroByte;
         if (c == kLastByteChar) return kLastByte;
-        uint16_t code = gbkIndex().codeOf[c];
+        uint16_t code = tables().codeOf[c];
         return code ? code : kQuestionMark;
     }
     if (c >= 0xA0 && c <= 0xFF) return c;
@@ -105,6 +105,6 @@ bool CodePage::decode(int codePage, uint32_t code, char16_t& out) {
     return true;
 }
 
-uint16_t CodePage::hanziRank(char16_t c) { return isHanzi(c) ? gbkIndex().rankOf[c] : 0; }
+uint16_t CodePage::hanziRank(char16_t c) { return isHanzi(c) ? tables().rankOf[c] : 0; }
 
 }  // namespace vbs::runtime

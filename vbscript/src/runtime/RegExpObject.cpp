@@ -20,6 +20,16 @@ std::u16string_view group(std::u16string_view text, const std::vector<int>& caps
     return text.substr(caps[2 * g], caps[2 * g + 1] - caps[2 * g]);
 }
 
+// A submatch as scripts see it: Empty for a group that took no part.
+Value submatch(std::u16string_view text, const std::vector<int>& caps, int g) {
+    return caps[2 * g] < 0 ? Value() : Value(std::u16string(group(text, caps, g)));
+}
+
+// An argument or a replacer's result as text; an object gives its default value.
+std::u16string textOf(const Value& v) {
+    return v.isString() ? v.str() : (v.isObject() ? v.resolved() : v).toString();
+}
+
 }  // namespace
 
 std::shared_ptr<const Regex> RegExpObject::regex() {
@@ -41,9 +51,7 @@ Value RegExpObject::execute(std::u16string_view text) {
     while (pos <= text.size() && re.search(text, pos, caps)) {
         std::vector<Value> subs;
         subs.reserve(re.groupCount());
-        for (int g = 1; g <= re.groupCount(); ++g) {
-            subs.push_back(caps[2 * g] < 0 ? Value() : Value(std::u16string(group(text, caps, g))));
-        }
+        for (int g = 1; g <= re.groupCount(); ++g) subs.push_back(submatch(text, caps, g));
         Ref<Object> match =
             makeRef<MatchObject>(std::u16string(group(text, caps, 0)), caps[0], std::move(subs));
         matches.emplace_back(match.get());
@@ -129,20 +137,15 @@ std::u16string RegExpObject::replace(std::u16string_view text, Object& replacer)
                                       int groups) {
         std::vector<Value> values;
         values.reserve(groups + 3);
-        for (int g = 0; g <= groups; ++g) {
-            values.push_back(caps[2 * g] < 0 && g > 0 ? Value()
-                                                      : Value(std::u16string(group(source, caps, g))));
-        }
+        for (int g = 0; g <= groups; ++g) values.push_back(submatch(source, caps, g));
         values.emplace_back(static_cast<int32_t>(caps[0]));
         values.emplace_back(source);
         std::vector<Value*> args;
         args.reserve(values.size());
         for (Value& v : values) args.push_back(&v);
-        Ref<Object> keep(&replacer);
         Value result;
         replacer.invoke(u"", InvokeKind::Call, args, result);
-        const Value& r = result.deref();
-        out += r.isString() ? r.str() : (r.isObject() ? r.resolved() : r).toString();
+        out += textOf(result.deref());
     });
 }
 
@@ -171,10 +174,7 @@ void RegExpObject::invoke(std::u16string_view name, InvokeKind kind, std::span<V
             if (!setProperty(name, args[0]->deref())) throwError(438);
             return;
         }
-        auto text = [&](size_t i) {
-            const Value& v = args[i]->deref();
-            return v.isString() ? v.str() : (v.isObject() ? v.resolved() : v).toString();
-        };
+        auto text = [&](size_t i) { return textOf(args[i]->deref()); };
         if (iequals(name, u"Pattern")) {
             result = Value(pattern_);
         } else if (iequals(name, u"IgnoreCase")) {

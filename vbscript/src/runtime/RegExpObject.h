@@ -22,7 +22,7 @@ class RegExpObject : public Object {
     std::u16string replace(std::u16string_view text, std::u16string_view replacement);
     // Replace with a function: `replacer` (a GetRef or an object with a default method) is
     // called for each match with the match, its submatches, its FirstIndex and the whole text,
-    // and its result is put in place of the match.
+    // and its result is put in place of the match. The caller keeps `replacer` alive.
     std::u16string replace(std::u16string_view text, Object& replacer);
 
   private:

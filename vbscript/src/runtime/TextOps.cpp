@@ -12,18 +12,15 @@ namespace vbs::runtime {
 
 namespace {
 
-std::u16string folded(std::u16string_view s) {
+// Each unit through Fold: foldCase for LCase, textFold for text as vbTextCompare sees it.
+template <char16_t (*Fold)(char16_t)>
+std::u16string mapped(std::u16string_view s) {
     std::u16string out(s);
-    for (char16_t& c : out) c = foldCase(c);
+    for (char16_t& c : out) c = Fold(c);
     return out;
 }
 
-// Text as vbTextCompare sees it.
-std::u16string textFolded(std::u16string_view s) {
-    std::u16string out(s);
-    for (char16_t& c : out) c = textFold(c);
-    return out;
-}
+std::u16string textFolded(std::u16string_view s) { return mapped<textFold>(s); }
 
 int hexValue(char16_t c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -205,7 +202,7 @@ std::vector<std::u16string> TextOps::split(std::u16string_view in, std::u16strin
     return parts;
 }
 
-std::u16string TextOps::lower(std::u16string_view s) { return folded(s); }
+std::u16string TextOps::lower(std::u16string_view s) { return mapped<foldCase>(s); }
 
 std::u16string TextOps::upper(std::u16string_view s) {
     std::u16string out(s);
